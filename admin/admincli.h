@@ -1,0 +1,7 @@
+#pragma once
+#include <QStringList>
+
+namespace admin {
+// The command line of juncheng-admin; returns the exit status.
+int runAdminCli(const QStringList &arguments);
+}

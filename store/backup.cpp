@@ -81,6 +81,44 @@ QString tempBeside(const QString &file, const QString &suffix)
     return file + suffix;
 }
 
+// Replaces every table's rows on the server by those of a SQLite database of this
+// schema, in one transaction; identity counters continue after the copied rows.
+void copySqliteIntoServer(const QString &file, Db &target)
+{
+    ConnectionSettings s;
+    s.sqliteFile = file;
+    Db source(s);
+    Transaction tx(target);
+    if (databaseTables(target).isEmpty())
+        createSchema(target);
+    for (const Table &t : Schema::instance().tables()) {
+        target.exec(QStringLiteral("DELETE FROM %1").arg(t.name));
+        const QStringList cols = t.columnNames();
+        QStringList marks;
+        for (int i = 0; i < cols.size(); ++i) marks << QStringLiteral("?");
+        QSqlQuery &insert = target.prepared(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                .arg(t.name, cols.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
+        QSqlQuery rows = source.exec(QStringLiteral("SELECT %1 FROM %2").arg(cols.join(QLatin1Char(',')), t.name));
+        while (rows.next()) {
+            QVariantList values;
+            for (int i = 0; i < cols.size(); ++i) {
+                QVariant v = rows.value(i);
+                const Column &c = t.columns[size_t(i)];
+                if (!v.isNull() && c.type == ColumnType::Date) v = toDate(v);
+                else if (!v.isNull() && c.type == ColumnType::DateTime) v = toDateTime(v);
+                values << v;
+            }
+            target.run(insert, values);
+        }
+        for (const Column &c : t.columns)
+            if (c.type == ColumnType::Identity)
+                target.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), "
+                                           "COALESCE((SELECT MAX(%2) FROM %1), 0) + 1, false)").arg(t.name, c.name.toLower()));
+    }
+    target.exec(QStringLiteral("COMMENT ON TABLE 部门信息 IS 'juncheng-schema:%1'").arg(Schema::version));
+    tx.commit();
+}
+
 } // namespace
 
 void backupToFile(Db &db, const QString &file)
@@ -146,6 +184,16 @@ QStringList checkBackupFile(Db &db, const QString &file)
             return {e.message()};
         }
     }
+    if (format == BackupFormat::Sqlite) {   // a SQLite database (the blank one, or a workstation's) moves to the server
+        try {
+            ConnectionSettings s;
+            s.sqliteFile = file;
+            Db probe(s);
+            return checkSchema(probe);
+        } catch (const DbError &e) {
+            return {e.message()};
+        }
+    }
     if (format != BackupFormat::PgDump)
         return {QStringLiteral("文件 %1 不是本系统的 PostgreSQL 数据库备份").arg(file)};
     const ToolRun r = runPgTool(db, QStringLiteral("pg_restore"), {QStringLiteral("--list"), file});
@@ -187,6 +235,10 @@ void restoreFromFile(Db &db, const QString &file)
         }
         syncFile(QFileInfo(target).absolutePath());
         db.reopen();
+        return;
+    }
+    if (backupFormat(file) == BackupFormat::Sqlite) {
+        copySqliteIntoServer(file, db);
         return;
     }
     db.close();

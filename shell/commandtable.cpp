@@ -96,9 +96,9 @@ const std::vector<Command> &commands()
             action("计算器", nullptr, CommandAction::Calculator),
         };
         for (Command &c : t)
-            if (c.caption == QLatin1String("托修单录入")) c.denial = kShortDenial;
+            if (c.caption == u"托修单录入"_qs) c.denial = kShortDenial;
         for (Command &c : t)
-            if (c.caption == QLatin1String("数据备份")) c.denial = kBackupDenialMenu;
+            if (c.caption == u"数据备份"_qs) c.denial = kBackupDenialMenu;
         return t;
     }();
     return table;

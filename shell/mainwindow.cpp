@@ -242,15 +242,11 @@ bool TMainForm::runCommand(const QString &caption, bool fromButton)
     case CommandAction::Backup: backupOnDemand(fromButton); return true;
     case CommandAction::UserGuide: openGuide(); return true;
     case CommandAction::Calculator: startCalculator(); return true;
-    case CommandAction::About: {
-        TAbortSoftForm about(this);
-        if (m_launcher) m_launcher(&about); else about.exec();
-        return true;
-    }
+    case CommandAction::About:
     case CommandAction::OpenForm:
     case CommandAction::SystemInit: break;
     }
-    QDialog *form = createForm(registeredKey(*c), this);
+    QDialog *form = c->action == CommandAction::About ? new TAbortSoftForm(this) : createForm(registeredKey(*c), this);
     if (!form)
         return false;
     form->setProperty("command", c->caption);

@@ -1,6 +1,8 @@
+#include "app/registerforms.h"
 #include "shell/application.h"
 
 int main(int argc, char **argv)
 {
+    shell::addFormRegistrar(&app::registerAllForms);
     return shell::runApplication(argc, argv);
 }

@@ -2,7 +2,7 @@
 # Installs the Debian packages the program, its tests and its tools need (idempotent).
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n
   libxlsxwriter-dev libquazip1-qt6-dev libfreexl-dev libsodium-dev
   postgresql postgresql-client sqlite3

@@ -56,6 +56,7 @@ TLoginForm::TLoginForm(QWidget *parent)
     setStatusBarHint(QStringLiteral("请输入六位用户编号，与密码登录系统！"));
     showStatus(QStringLiteral("请输入六位用户编号，与密码登录系统！"));
     m_code->installEventFilter(this);
+    setMinimumSize(380, 280);
     m_code->setFocus();
 
     // Read before the operator is known: the banner and the plate prefix.

@@ -1,0 +1,9 @@
+#include "app/registerforms.h"
+
+namespace app {
+
+void registerAllForms()
+{
+}
+
+} // namespace app

@@ -4,6 +4,7 @@
 #include "store/blankdb.h"
 #include "store/pgadmin.h"
 #include "store/schema.h"
+#include "store/upgrade.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +28,7 @@ const char *kHelp =
     "  backup --to FILE            把数据库完整备份到文件\n"
     "  backup --folder DIR         按日期备份到目录 (数据库yyyy-MM-dd备份.bak, 不覆盖当天已有的备份)\n"
     "  restore --from FILE         用备份文件恢复数据库 (先检查备份文件)\n"
+    "  upgrade                     把旧版数据库逐步升级到本程序的结构版本\n"
     "  --help                      显示本说明\n"
     "\n"
     "出错时给出原因并以非零状态退出.\n";
@@ -162,6 +164,17 @@ int restore(const Args &a, QTextStream &out)
     return 0;
 }
 
+int upgrade(const Args &a, QTextStream &out)
+{
+    const store::ConnectionSettings s = target(a);
+    requireExisting(s);
+    store::Db db(s);
+    const QStringList steps = store::upgradeSchema(db);
+    for (const QString &step : steps) out << QStringLiteral("已升级: %1\n").arg(step);
+    out << QStringLiteral("数据库 %1 的结构版本为 %2\n").arg(s.describe()).arg(store::storedSchemaVersion(db));
+    return 0;
+}
+
 } // namespace
 
 int runAdminCli(const QStringList &arguments)
@@ -182,6 +195,7 @@ int runAdminCli(const QStringList &arguments)
         if (a.command == QLatin1String("check")) return check(a, out);
         if (a.command == QLatin1String("backup")) return backup(a, out);
         if (a.command == QLatin1String("restore")) return restore(a, out);
+        if (a.command == QLatin1String("upgrade")) return upgrade(a, out);
         err << QStringLiteral("不认识的命令 %1\n\n").arg(a.command) << QString::fromUtf8(kHelp);
         return 2;
     } catch (const store::DbError &e) {

@@ -95,9 +95,13 @@ QString Money::toDecimalString() const
 
 Money Money::roundedToCents() const
 {
-    const int64_t sign = m_units < 0 ? -1 : 1;
-    const int64_t a = m_units * sign;
-    return fromUnits(sign * ((a + 50) / 100 * 100));
+    // Unsigned arithmetic: the extremes of the range neither overflow nor flip sign.
+    const bool negative = m_units < 0;
+    const uint64_t a = negative ? uint64_t(0) - uint64_t(m_units) : uint64_t(m_units);
+    uint64_t r = (a / 100 + (a % 100 >= 50 ? 1 : 0)) * 100;
+    const uint64_t limit = negative ? uint64_t(INT64_MAX) + 1 : uint64_t(INT64_MAX);
+    if (r > limit) r -= 100;   // the nearest cent inside the range
+    return fromUnits(negative ? int64_t(uint64_t(0) - r) : int64_t(r));
 }
 
 QString Money::toString2() const

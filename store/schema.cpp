@@ -1,5 +1,6 @@
 #include "store/schema.h"
 #include "store/schematables.h"
+#include "store/upgrade.h"
 
 #include <QSqlField>
 #include <QSqlRecord>
@@ -151,10 +152,7 @@ void createSchema(Db &db)
     Transaction tx(db);
     for (const QString &sql : Schema::instance().ddl(db.backend()))
         db.exec(sql);
-    if (db.isSqlite())
-        db.exec(QStringLiteral("PRAGMA user_version=%1").arg(Schema::version));
-    else
-        db.exec(QStringLiteral("COMMENT ON TABLE 部门信息 IS '%1%2'").arg(kVersionTag).arg(Schema::version));
+    setStoredSchemaVersion(db, Schema::version);
     tx.commit();
 }
 

@@ -113,6 +113,8 @@ private slots:
         QCOMPARE(m.toString2(), cents);
         QCOMPARE(Money::fromDouble(0.1) + Money::fromDouble(0.2), Money::parse(QStringLiteral("0.3")));
         QCOMPARE(Money::fromDouble(2.675).roundedToCents().toString2(), QStringLiteral("2.68"));
+        QVERIFY(Money::fromUnits(INT64_MAX).roundedToCents() > Money());
+        QVERIFY(Money::fromUnits(INT64_MIN).roundedToCents() < Money());
     }
 };
 

@@ -2,6 +2,7 @@
 #include "store/functions.h"
 #include "store/password.h"
 #include "store/schema.h"
+#include "store/upgrade.h"
 #include "tests/support/testdb.h"
 
 #include <QApplication>
@@ -77,6 +78,32 @@ private slots:
         QVERIFY(verifyPassword(QStringLiteral("Abc"), QStringLiteral("Abc")));
         QVERIFY(!verifyPassword(QStringLiteral("Abc"), QStringLiteral("abc")));
         QVERIFY(!verifyPassword(QStringLiteral("Abc"), QStringLiteral("Abc ")));
+    }
+
+    void upgradeStepsRunOnceEachInOrder()
+    {
+        testsupport::TestDatabase t;
+        Db &db = t.db();
+        int applied = 0;
+        const std::vector<UpgradeStep> steps = {
+            {Schema::version + 1, "二", [&](Db &d) { ++applied; d.execWrite(QStringLiteral("UPDATE 部门信息 SET 联系人 = 'v2'")); }},
+            {Schema::version + 2, "三", [&](Db &) { ++applied; }},
+        };
+        QCOMPARE(upgradeSchema(db, steps), QStringList({QStringLiteral("二"), QStringLiteral("三")}));
+        QCOMPARE(storedSchemaVersion(db), Schema::version + 2);
+        QCOMPARE(upgradeSchema(db, steps), QStringList());   // a second run does nothing
+        QCOMPARE(applied, 2);
+        // A step that fails leaves its own changes and the version untouched.
+        const std::vector<UpgradeStep> failing = {
+            {Schema::version + 3, "坏", [](Db &d) {
+                 d.execWrite(QStringLiteral("UPDATE 部门信息 SET 联系人 = 'v4'"));
+                 d.exec(QStringLiteral("SELECT * FROM 不存在的表"));
+             }}};
+        QVERIFY_THROWS_EXCEPTION(DbError, upgradeSchema(db, failing));
+        QCOMPARE(storedSchemaVersion(db), Schema::version + 2);
+        QCOMPARE(db.scalar(QStringLiteral("SELECT 联系人 FROM 部门信息")).toString(), QStringLiteral("v2"));
+        // A database newer than the program is refused.
+        QVERIFY_THROWS_EXCEPTION(DbError, upgradeSchema(db));
     }
 
     void rightsPanelHoldsFiftyFiveBoxes()

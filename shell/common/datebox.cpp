@@ -15,13 +15,6 @@ DateBox::DateBox(Kind kind, int fromDays, QWidget *parent) : QLineEdit(parent), 
     QAction *calendar = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
     calendar->setToolTip(QStringLiteral("选择日期"));
     connect(calendar, &QAction::triggered, this, &DateBox::openCalendar);
-    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
-        const QDate d = parse(text);
-        if (d.isValid() && d != m_lastValid) {
-            m_lastValid = d;
-            emit dateChanged(d);
-        }
-    });
 }
 
 QDate DateBox::defaultDate() const
@@ -51,6 +44,8 @@ QDate DateBox::date() const
 void DateBox::setDate(const QDate &date)
 {
     setText(date.isValid() ? date.toString(QStringLiteral("yyyy-MM-dd")) : QString());
+    if (date.isValid())
+        m_lastValid = date;
 }
 
 void DateBox::settle()
@@ -64,6 +59,13 @@ void DateBox::settle()
         setDate(d);   // one spelling: "2024-3-5" becomes "2024-03-05"
     else
         setDate(m_lastValid.isValid() ? m_lastValid : defaultDate());
+}
+
+void DateBox::focusInEvent(QFocusEvent *event)
+{
+    if (date().isValid())
+        m_lastValid = date();
+    QLineEdit::focusInEvent(event);
 }
 
 void DateBox::focusOutEvent(QFocusEvent *event)

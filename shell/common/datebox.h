@@ -2,7 +2,7 @@
 // A date box ("yyyy-MM-dd") that may be empty while typing but never stays empty: left
 // empty, it takes its default date — today minus the form's number of days for a "from"
 // box, today for a "to" box and a single date box. A box that holds a date keeps it;
-// text that is no date goes back to the last date the box held. Alt+Down (or the
+// text that is no date goes back to the date the box held before. Alt+Down (or the
 // calendar button) opens a calendar.
 //
 //   auto *from = new shell::DateBox(shell::DateBox::From, 30);   // 30-day query form
@@ -32,10 +32,8 @@ public:
 
     static QDate parse(const QString &text);
 
-signals:
-    void dateChanged(const QDate &date);
-
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -44,7 +42,7 @@ private:
     void openCalendar();
     Kind m_kind;
     int m_days;
-    QDate m_lastValid;
+    QDate m_lastValid;      // the date before the current editing
 };
 
 } // namespace shell

@@ -13,7 +13,7 @@ OperatorContext &current()
 bool OperatorContext::canDeleteOrModifyCompleted() const
 {
     const QString c = category.trimmed();
-    return c == QLatin1String("经理") || c == QLatin1String("管理员");
+    return c == QStringLiteral("经理") || c == QStringLiteral("管理员");
 }
 
 const OperatorContext &currentOperator()

@@ -1,6 +1,7 @@
 #include "stock/goodsservice.h"
 #include "stock/categoryservice.h"
 #include "stock/stockerror.h"
+#include "stock/stockquery.h"
 #include "stock/stockrules.h"
 #include "store/journal.h"
 
@@ -249,28 +250,28 @@ QString containsPattern(const QString &text)
     return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
+namespace {
+QList<Goods> searched(Db &db, const QString &text, bool nameOrBarcode)
+{
+    if (text.trimmed().isEmpty())
+        return {};
+    const ListQuery query = goodsSearchQuery(db, text, nameOrBarcode);
+    QList<Goods> list;
+    QSqlQuery q = db.exec(query.sql, query.params);
+    while (q.next())
+        list.append(fromRecord(q.record()));
+    return list;
+}
+} // namespace
+
 QList<Goods> searchGoodsByName(Db &db, const QString &text)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return {};
-    const QString like = db.likeOperator();
-    QList<Goods> list = listOf(db, QStringLiteral("物品名称 %1 ? ESCAPE '\\'").arg(like), {containsPattern(t)});
-    if (list.isEmpty())
-        list = listOf(db, QStringLiteral("物品规格 %1 ? ESCAPE '\\'").arg(like), {containsPattern(t)});
-    return list;
+    return searched(db, text, false);
 }
 
 QList<Goods> searchGoodsByNameOrBarcode(Db &db, const QString &text)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return {};
-    const QString like = db.likeOperator();
-    QList<Goods> list = listOf(db, QStringLiteral("(物品名称 %1 ? ESCAPE '\\' OR 条形码 = ?)").arg(like), {containsPattern(t), t});
-    if (list.isEmpty())
-        list = listOf(db, QStringLiteral("物品规格 %1 ? ESCAPE '\\'").arg(like), {containsPattern(t)});
-    return list;
+    return searched(db, text, true);
 }
 
 } // namespace stock

@@ -59,6 +59,12 @@ QString nextWarehouseCode(Db &db, const QString &preferred)
 
 } // namespace
 
+ListQuery departmentListQuery()
+{
+    return {QStringLiteral("SELECT 部门编号, 部门名称, 部门地址, 部门电话, 部门传真, 联系人, 最后操作员号 FROM 部门信息 "
+                           "ORDER BY 部门编号"), {}};
+}
+
 QList<Department> departments(Db &db)
 {
     QList<Department> list;
@@ -138,6 +144,14 @@ void updateDepartment(Db &db, const Department &department, const QString &opera
         db.execWrite(QStringLiteral("UPDATE 员工信息表 SET 所在部门 = ? WHERE 所在部门 = ?"), {d.name, oldName});
     }
     store::writeJournal(db, QStringLiteral("修改部门:") + d.name, operatorName);
+    tx.commit();
+}
+
+void updateDepartments(Db &db, const QList<Department> &changed, const QString &operatorName)
+{
+    store::Transaction tx(db);
+    for (const Department &d : changed)
+        updateDepartment(db, d, operatorName);
     tx.commit();
 }
 

@@ -31,6 +31,16 @@ struct Department {
 
 inline const QString kHeadOfficeCode = QStringLiteral("0000");
 
+// A statement behind a form's grid, values bound.
+struct ListQuery {
+    QString sql;
+    QVariantList params;
+};
+
+// Every department in code order, with the columns the department form and chooser show
+// and the operator counter the chooser hands on.
+ListQuery departmentListQuery();
+
 QList<Department> departments(store::Db &db);   // in code order
 std::optional<Department> departmentByCode(store::Db &db, const QString &code);
 std::optional<Department> departmentByName(store::Db &db, const QString &name);
@@ -49,6 +59,9 @@ QString addDepartment(store::Db &db, const Department &department, const QString
 // A rename is carried to the rows that look the department up by name (above).
 // Refuses an empty, too long or already used name.
 void updateDepartment(store::Db &db, const Department &department, const QString &operatorName);
+
+// Saves several edited departments, all or none.
+void updateDepartments(store::Db &db, const QList<Department> &changed, const QString &operatorName);
 
 enum class DeleteResult { Deleted, HeadOfficeKept };
 // Deletes a branch and the warehouse of its name, journal entry first. The head

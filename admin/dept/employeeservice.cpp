@@ -17,12 +17,18 @@ void checkWidth(const QString &text, int bytes, const QString &label)
 }
 } // namespace
 
+ListQuery employeeListQuery(const QString &departmentName)
+{
+    if (departmentName.isEmpty())
+        return {kSelect + QStringLiteral(" ORDER BY 员工编号"), {}};
+    return {kSelect + QStringLiteral(" WHERE 所在部门 = ? ORDER BY 员工编号"), {departmentName}};
+}
+
 QList<Employee> employees(Db &db, const QString &departmentName)
 {
     QList<Employee> list;
-    QSqlQuery q = departmentName.isEmpty()
-        ? db.exec(kSelect + QStringLiteral(" ORDER BY 员工编号"))
-        : db.exec(kSelect + QStringLiteral(" WHERE 所在部门 = ? ORDER BY 员工编号"), {departmentName});
+    const ListQuery query = employeeListQuery(departmentName);
+    QSqlQuery q = db.exec(query.sql, query.params);
     while (q.next())
         list.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                      q.value(3).toString(), q.value(4).toString(), q.value(5).toString()});

@@ -3,6 +3,7 @@
 // the department's code followed by its next two-digit employee sequence, reserved
 // atomically when the employee is saved.
 
+#include "admin/dept/deptservice.h"
 #include "shell/common/operatorcontext.h"
 #include "store/db.h"
 
@@ -23,6 +24,9 @@ inline constexpr int kEmployeeNameBytes = 8;
 
 // All employees, or those of one department, in number order.
 QList<Employee> employees(store::Db &db, const QString &departmentName = {});
+
+// The employee grid: all employees, or one department's, in number order.
+ListQuery employeeListQuery(const QString &departmentName = {});
 
 // Adds the employee under the next number of its department, advances the counter and
 // writes the journal entry "新增员工信息:", all in one transaction. Returns the row as

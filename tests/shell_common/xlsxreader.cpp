@@ -1,23 +1,57 @@
 #include "tests/shell_common/xlsxreader.h"
 
+#include <QFile>
 #include <QHash>
 #include <QXmlStreamReader>
-#include <quazip.h>
-#include <quazipfile.h>
+#include <QtEndian>
+#include <zlib.h>
 
 namespace sample {
 
 namespace {
 
+// One file of a zip archive, read through its central directory. (QuaZip cannot share a
+// process with libxlsxwriter: both bring minizip functions of the same names.)
 QByteArray entry(const QString &path, const QString &name)
 {
-    QuaZip zip(path);
-    if (!zip.open(QuaZip::mdUnzip) || !zip.setCurrentFile(name))
-        return {};
-    QuaZipFile file(&zip);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return file.readAll();
+    const QByteArray zip = file.readAll();
+    auto u16 = [&](qsizetype at) { return at + 2 <= zip.size() ? qFromLittleEndian<quint16>(zip.constData() + at) : 0; };
+    auto u32 = [&](qsizetype at) { return at + 4 <= zip.size() ? qFromLittleEndian<quint32>(zip.constData() + at) : 0u; };
+    qsizetype end = zip.size() - 22;
+    while (end >= 0 && u32(end) != 0x06054b50u)
+        --end;
+    if (end < 0)
+        return {};
+    qsizetype at = u32(end + 16);
+    for (int i = 0, n = u16(end + 10); i < n && u32(at) == 0x02014b50u; ++i) {
+        const int method = u16(at + 10);
+        const quint32 packed = u32(at + 20), size = u32(at + 24);
+        const int nameLength = u16(at + 28);
+        const qsizetype local = u32(at + 42);
+        const QByteArray entryName = zip.mid(at + 46, nameLength);
+        at += 46 + nameLength + u16(at + 30) + u16(at + 32);
+        if (QString::fromUtf8(entryName) != name)
+            continue;
+        const qsizetype data = local + 30 + u16(local + 26) + u16(local + 28);
+        const QByteArray raw = zip.mid(data, packed);
+        if (method == 0)
+            return raw;
+        QByteArray out(qsizetype(size), Qt::Uninitialized);
+        z_stream zs = {};
+        zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(raw.constData()));
+        zs.avail_in = uInt(raw.size());
+        zs.next_out = reinterpret_cast<Bytef *>(out.data());
+        zs.avail_out = uInt(out.size());
+        if (inflateInit2(&zs, -MAX_WBITS) != Z_OK)
+            return {};
+        const int rc = inflate(&zs, Z_FINISH);
+        inflateEnd(&zs);
+        return rc == Z_STREAM_END ? out : QByteArray();
+    }
+    return {};
 }
 
 int columnIndex(const QString &ref)

@@ -12,7 +12,7 @@
 #include <QString>
 #include <functional>
 
-class QAbstractButton;
+#include <QAbstractButton>
 class QDialog;
 class QWidget;
 

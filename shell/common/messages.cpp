@@ -33,9 +33,9 @@ QString Messages::buttonText(QMessageBox::StandardButton button)
     }
 }
 
-QMessageBox::StandardButton Messages::show(QWidget *parent, const MessageBoxSpec &spec)
+QMessageBox::StandardButton Messages::show(QWidget *parent, const MessageBoxText &message)
 {
-    MessageBoxSpec s = spec;
+    MessageBoxText s = message;
     if (s.caption.isEmpty())
         s.caption = defaultCaption();
     if (testHook())

@@ -12,13 +12,16 @@ class QWidget;
 namespace shell {
 
 // One box as it would be shown.
-struct MessageBoxSpec {
+struct MessageBoxText {
     QMessageBox::Icon icon = QMessageBox::Information;
     QString text;
     QString caption;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
+
+// The earlier name, kept until the shell tests use MessageBoxText.
+using MessageBoxSpec = MessageBoxText;
 
 class Messages {
 public:
@@ -38,11 +41,11 @@ public:
                         QMessageBox::Icon icon = QMessageBox::Question);
 
     // Shows any box and returns the button pressed (NoButton when closed without one).
-    static QMessageBox::StandardButton show(QWidget *parent, const MessageBoxSpec &spec);
+    static QMessageBox::StandardButton show(QWidget *parent, const MessageBoxText &message);
 
     // While a hook is set, no box is shown: the hook receives each box and returns the
     // button it presses. An empty hook restores the real boxes.
-    using TestHook = std::function<QMessageBox::StandardButton(const MessageBoxSpec &)>;
+    using TestHook = std::function<QMessageBox::StandardButton(const MessageBoxText &)>;
     static void setTestHook(TestHook hook);
     static bool hasTestHook();
 

@@ -4,15 +4,15 @@ namespace testsupport::ui {
 
 MessageRecorder::MessageRecorder()
 {
-    shell::Messages::setTestHook([this](const shell::MessageBoxSpec &spec) {
-        m_shown.append(spec);
+    shell::Messages::setTestHook([this](const shell::MessageBoxText &box) {
+        m_shown.append(box);
         if (!m_answers.isEmpty())
             return m_answers.dequeue();
-        if (spec.buttons & QMessageBox::No)
+        if (box.buttons & QMessageBox::No)
             return QMessageBox::No;
-        if (spec.buttons & QMessageBox::Cancel)
+        if (box.buttons & QMessageBox::Cancel)
             return QMessageBox::Cancel;
-        return spec.defaultButton != QMessageBox::NoButton ? spec.defaultButton : QMessageBox::Ok;
+        return box.defaultButton != QMessageBox::NoButton ? box.defaultButton : QMessageBox::Ok;
     });
 }
 

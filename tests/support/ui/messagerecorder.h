@@ -25,7 +25,7 @@ public:
     // (or "否"/"取消" for a question without a default).
     void answerNext(QMessageBox::StandardButton button);
 
-    const QList<shell::MessageBoxSpec> &shown() const { return m_shown; }
+    const QList<shell::MessageBoxText> &shown() const { return m_shown; }
     QStringList texts() const;
     QStringList captions() const;
     QString lastText() const;
@@ -34,7 +34,7 @@ public:
     void clear() { m_shown.clear(); }
 
 private:
-    QList<shell::MessageBoxSpec> m_shown;
+    QList<shell::MessageBoxText> m_shown;
     QQueue<QMessageBox::StandardButton> m_answers;
 };
 

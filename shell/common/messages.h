@@ -21,7 +21,6 @@ struct MessageBoxText {
 };
 
 // The earlier name, kept until the shell tests use MessageBoxText.
-using MessageBoxSpec = MessageBoxText;
 
 class Messages {
 public:

@@ -27,9 +27,9 @@ struct MessageRecorder {
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     MessageRecorder()
     {
-        Messages::setTestHook([this](const MessageBoxSpec &spec) {
-            texts << spec.text;
-            return answer == QMessageBox::Ok && (spec.buttons & QMessageBox::Yes) ? QMessageBox::Yes : answer;
+        Messages::setTestHook([this](const MessageBoxText &box) {
+            texts << box.text;
+            return answer == QMessageBox::Ok && (box.buttons & QMessageBox::Yes) ? QMessageBox::Yes : answer;
         });
     }
     ~MessageRecorder() { Messages::setTestHook({}); }

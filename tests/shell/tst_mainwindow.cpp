@@ -46,9 +46,9 @@ struct Harness {
         window = std::make_unique<TMainForm>(s);
         window->setFormLauncher([this](QDialog *d) { opened << d->windowTitle(); delete d; });
         window->setDesktopLauncher([this](const QString &what) { desktop << what; return true; });
-        Messages::setTestHook([this](const MessageBoxSpec &spec) {
-            messages << spec.text;
-            return spec.buttons & QMessageBox::Yes ? answer : QMessageBox::Ok;
+        Messages::setTestHook([this](const MessageBoxText &box) {
+            messages << box.text;
+            return box.buttons & QMessageBox::Yes ? answer : QMessageBox::Ok;
         });
         OperatorContext op;
         op.code = operatorCode;

@@ -20,8 +20,6 @@ struct MessageBoxText {
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
-// The earlier name, kept until the shell tests use MessageBoxText.
-
 class Messages {
 public:
     // The application title, the caption of a plain message that names none.

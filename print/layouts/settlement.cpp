@@ -1,19 +1,18 @@
 #include "print/layouts/settlement.h"
 #include "print/capitalamount.h"
+#include "print/preview.h"
 #include "print/rowsource.h"
 
 namespace print {
 
-void putNoteTotals(QVariantMap &values, store::Money labour, store::Money materialWithSurcharge, store::Money total)
-{
-    values.insert(kLabourTotalValue, labour.toVariant());
-    values.insert(kMaterialTotalValue, materialWithSurcharge.toVariant());
-    values.insert(kGrandTotalValue, total.toVariant());
-}
+namespace {
 
-Report settlementLayout(SettlementVariant variant)
+const QString kLabourTotal = QStringLiteral("工时费合计");
+const QString kMaterialTotal = QStringLiteral("材料金额合计");
+const QString kGrandTotal = QStringLiteral("整单金额合计");
+
+Report settlementLayout(bool withRate)
 {
-    const bool withRate = variant == SettlementVariant::WithLabourRate;
     Report r;
     r.name = QStringLiteral("结算单");
     r.page = PageSetup::a4Portrait();
@@ -54,13 +53,13 @@ Report settlementLayout(SettlementVariant variant)
 
     Band &s = r.summary;
     const QString yuan = QStringLiteral("￥##0.00");
-    s.cells(0, 0, 8, {Cell::label("工时费合计", 30), Cell::value(kLabourTotalValue, 65, yuan),
-                      Cell::label("材料金额合计", 30), Cell::value(kMaterialTotalValue, 65, yuan)}, box);
+    s.cells(0, 0, 8, {Cell::label("工时费合计", 30), Cell::value(kLabourTotal, 65, yuan),
+                      Cell::label("材料金额合计", 30), Cell::value(kMaterialTotal, 65, yuan)}, box);
     s.cells(0, 8, 8, {Cell::label("总  计", 30), Cell::label("（大写）", 20),
                       Cell::computed([](const Context &c) {
-                          return capitalAmount(store::Money::fromVariant(c.value(kGrandTotalValue)));
+                          return capitalAmount(store::Money::fromVariant(c.value(kGrandTotal)));
                       }, 90),
-                      Cell::label("（小写）", 20), Cell::value(kGrandTotalValue, 30, yuan)},
+                      Cell::label("（小写）", 20), Cell::value(kGrandTotal, 30, yuan)},
             {.pt = 9, .bold = true, .sides = AllSides});
     s.cells(0, 16, 12, {Cell::label("备注", 30), Cell::value("备注", w - 30)}, {.pt = 9, .sides = AllSides, .wrap = true});
     const Style plain{.pt = 9};
@@ -77,9 +76,43 @@ Report settlementLayout(SettlementVariant variant)
     return r;
 }
 
-PageModel buildSettlementPages(SettlementVariant variant, const QList<QVariantMap> &lines, const QVariantMap &values)
+} // namespace
+
+void putNoteTotals(QVariantMap &values, store::Money labour, store::Money materialWithSurcharge, store::Money total)
 {
-    return buildPages(settlementLayout(variant), MapRows(lines), values);
+    values.insert(kLabourTotal, labour.toVariant());
+    values.insert(kMaterialTotal, materialWithSurcharge.toVariant());
+    values.insert(kGrandTotal, total.toVariant());
+}
+
+Report TPrintPayNoteForm::layout()
+{
+    return settlementLayout(false);
+}
+
+PageModel TPrintPayNoteForm::build(const QVariantMap &values, const QList<QVariantMap> &lines)
+{
+    return buildPages(layout(), MapRows(lines), values);
+}
+
+void TPrintPayNoteForm::preview(const PageModel &pages, QWidget *parent)
+{
+    showPreview(pages, parent);
+}
+
+Report TPrintPayNote1Form::layout()
+{
+    return settlementLayout(true);
+}
+
+PageModel TPrintPayNote1Form::build(const QVariantMap &values, const QList<QVariantMap> &lines)
+{
+    return buildPages(layout(), MapRows(lines), values);
+}
+
+void TPrintPayNote1Form::preview(const PageModel &pages, QWidget *parent)
+{
+    showPreview(pages, parent);
 }
 
 } // namespace print

@@ -1,11 +1,16 @@
 #pragma once
-// The printed settlement "材料及工时费结算明细表" (A4 portrait, one ruled row per line),
-// in its two variants: with the labour-rate column "工时单价" (TPrintPayNote1Form, what
-// "打印工时单价" asks for) and without it (TPrintPayNoteForm).
+// The printed settlement "材料及工时费结算明细表" (A4 portrait, one ruled row per line) in
+// its two variants, chosen by the check box "打印工时单价": TPrintPayNote1Form with the
+// labour-rate column "工时单价", TPrintPayNoteForm without it. They differ only by
+// that column.
 //
-// Values: every 结算单主表 column of the settlement, the department's 部门名称, 部门地址,
-// 部门电话 and 部门传真, and the note's totals put in with putNoteTotals(). Rows: the
-// settlement's lines by their column names.
+// Values the layouts read (QVariantMap): every 结算单主表 column of the settlement, the
+// department row's 部门名称, 部门地址, 部门电话, 部门传真, and the computed sums, as
+// store::Money, under the names the printed repair order uses:
+//   "工时费合计"   L, the labour fees
+//   "材料金额合计" M + S, the materials with the surcharge
+//   "整单金额合计" T, the grand total (printed also in capital numerals)
+// Lines are maps keyed by the 结算单子表 columns.
 
 #include "print/pagemodel.h"
 #include "store/money.h"
@@ -13,21 +18,26 @@
 #include <QList>
 #include <QVariantMap>
 
+class QWidget;
+
 namespace print {
 
-enum class SettlementVariant {
-    WithoutLabourRate,  // TPrintPayNoteForm
-    WithLabourRate,     // TPrintPayNote1Form
-};
-
-// The totals a printed note shows below its lines: 工时费合计 (L), 材料金额合计 (M + S,
-// the materials with their surcharge) and the grand total T (in figures and capitals).
-inline const QString kLabourTotalValue = QStringLiteral("合计工时费");
-inline const QString kMaterialTotalValue = QStringLiteral("合计材料金额");
-inline const QString kGrandTotalValue = QStringLiteral("合计总金额");
+// Puts the three sums into the values under the names above.
 void putNoteTotals(QVariantMap &values, store::Money labour, store::Money materialWithSurcharge, store::Money total);
 
-Report settlementLayout(SettlementVariant variant);
-PageModel buildSettlementPages(SettlementVariant variant, const QList<QVariantMap> &lines, const QVariantMap &values);
+class TPrintPayNoteForm {
+public:
+    static Report layout();
+    static PageModel build(const QVariantMap &values, const QList<QVariantMap> &lines);
+    // Shows the previewer (print, zoom, pages) and returns when it is closed.
+    static void preview(const PageModel &pages, QWidget *parent);
+};
+
+class TPrintPayNote1Form {
+public:
+    static Report layout();
+    static PageModel build(const QVariantMap &values, const QList<QVariantMap> &lines);
+    static void preview(const PageModel &pages, QWidget *parent);
+};
 
 } // namespace print

@@ -1,9 +1,10 @@
 #include "print/layouts/worknote.h"
+#include "print/preview.h"
 #include "print/rowsource.h"
 
 namespace print {
 
-Report workNoteLayout()
+Report TPrintWorkNoteForm::layout()
 {
     Report r;
     r.name = QStringLiteral("派工单");
@@ -52,9 +53,14 @@ Report workNoteLayout()
     return r;
 }
 
-PageModel buildWorkNotePages(const QList<QVariantMap> &lines, const QVariantMap &values)
+PageModel TPrintWorkNoteForm::build(const QVariantMap &values, const QList<QVariantMap> &lines)
 {
-    return buildPages(workNoteLayout(), MapRows(lines), values);
+    return buildPages(layout(), MapRows(lines), values);
+}
+
+void TPrintWorkNoteForm::preview(const PageModel &pages, QWidget *parent)
+{
+    showPreview(pages, parent);
 }
 
 } // namespace print

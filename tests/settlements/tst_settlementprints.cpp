@@ -3,6 +3,7 @@
 #include "print/renderer.h"
 #include "tests/settlements/settlementfixture.h"
 #include "tests/support/testdb.h"
+#include "workshop/queries/workorderprint.h"
 
 #include <QApplication>
 #include <QFile>
@@ -43,9 +44,9 @@ private slots:
     {
         testsupport::TestDatabase t;
         const SettlementPrintData d = printedSettlement(t.db());
-        for (auto variant : {print::SettlementVariant::WithLabourRate, print::SettlementVariant::WithoutLabourRate}) {
-            const bool withRate = variant == print::SettlementVariant::WithLabourRate;
-            const print::PageModel m = print::buildSettlementPages(variant, d.lines, d.values);
+        for (const bool withRate : {true, false}) {
+            const print::PageModel m = withRate ? print::TPrintPayNote1Form::build(d.values, d.lines)
+                                                : print::TPrintPayNoteForm::build(d.values, d.lines);
             QCOMPARE(m.pageCount(), 1);
             const print::Page &p = m.pages[0];
             const QStringList header = p.texts(BandKind::PageHeader);
@@ -80,7 +81,7 @@ private slots:
             {{"维修项目", "更换机油"}, {"工时", 1.5}, {"工时费", 80.0}, {"物品名称", "全合成机油"}, {"单位", "桶"},
              {"物品单价", 268.0}, {"物品数量", 1.0}, {"材料金额合计", 268.0}, {"备注", "4L"}},
             {{"维修项目", "四轮定位"}, {"工时", 1.0}, {"工时费", 120.0}}};
-        const print::PageModel m = print::buildWorkNotePages(lines, workOrderValues());
+        const print::PageModel m = print::TPrintWorkNoteForm::build(workOrderValues(), lines);
         QCOMPARE(m.pageCount(), 1);
         const print::Page &p = m.pages[0];
         const QStringList header = p.texts(BandKind::PageHeader);
@@ -98,12 +99,26 @@ private slots:
             QVERIFY2(summary.contains(QString::fromUtf8(text)), text);
     }
 
+    void workOrderOfASavedOrderNamesTheCompany()
+    {
+        testsupport::TestDatabase t;
+        store::Db &db = t.db();
+        db.execWrite(QStringLiteral("INSERT INTO 部门信息 (部门编号, 部门名称) VALUES ('0001', '天河分店')"));
+        const QString order = savedOrder(db, 100, 50, 10);
+        const print::PageModel m = workOrderPages(db, order);
+        const QStringList header = m.pages[0].texts(BandKind::PageHeader);
+        QCOMPARE(header.first(), kDept);
+        QVERIFY(header.contains(order));
+        QVERIFY(!m.texts().join(QLatin1Char('|')).contains(QStringLiteral("100.00")));
+        QVERIFY_THROWS_EXCEPTION(WorkshopError, workOrderPages(db, QStringLiteral("000000009999")));
+    }
+
     void settlementRendersToPdf()
     {
         testsupport::TestDatabase t;
         const SettlementPrintData d = printedSettlement(t.db());
         const QString path = t.tempPath(QStringLiteral("settlement.pdf"));
-        print::writePdf(print::buildSettlementPages(print::SettlementVariant::WithLabourRate, d.lines, d.values), path);
+        QVERIFY(print::writePdf(settlementPages(t.db(), d.values.value("结算单编号").toString(), kDept, true), path));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(5).startsWith("%PDF"));

@@ -200,6 +200,18 @@ private slots:
         QCOMPARE(journal(db).last(), QStringLiteral("修改结算单:") + s.number);
     }
 
+    void paidSettlementsAreModifiedByManagersOnly()
+    {
+        Settlement s;
+        QVERIFY(mayModify(s, clerk()));
+        s.paid = true;
+        QVERIFY(!mayModify(s, clerk()));
+        QVERIFY(mayModify(s, manager()));
+        shell::OperatorContext admin = clerk();
+        admin.category = QStringLiteral("管理员");
+        QVERIFY(mayModify(s, admin));
+    }
+
     void zeroMaterialCostGivesZero()
     {
         testsupport::TestDatabase t;
@@ -337,7 +349,7 @@ private slots:
         QCOMPARE(d.values.value("结算单编号").toString(), s.number);
         QCOMPARE(d.values.value("部门名称").toString(), kDept);
         QCOMPARE(d.values.value("部门电话").toString(), QStringLiteral("020-1234"));
-        QCOMPARE(Money::fromVariant(d.values.value(print::kMaterialTotalValue)), Money::fromYuan(55));
+        QCOMPARE(Money::fromVariant(d.values.value("材料金额合计")), Money::fromYuan(55));
         QCOMPARE(d.lines.size(), 2);
         QVERIFY(!settlementPrintData(db, QStringLiteral("nothing"), kDept).found);
     }

@@ -163,6 +163,11 @@ QString paymentWord(PaymentKind kind)
     return kind == PaymentKind::Cash ? QStringLiteral("现金") : QStringLiteral("记帐");
 }
 
+bool mayModify(const Settlement &settlement, const shell::OperatorContext &who)
+{
+    return !settlement.paid || who.canDeleteOrModifyCompleted();
+}
+
 double labourFeeFor(double rate, double hours)
 {
     // A product that is a half cent as written (0.125, 2.675) is a tie, although the
@@ -388,6 +393,15 @@ SettlementPrintData settlementPrintData(store::Db &db, const QString &number, co
     d.totals = noteTotals(lines, d.values.value(QStringLiteral("附加管理费")).toDouble());
     print::putNoteTotals(d.values, d.totals.labour, d.totals.materialWithSurcharge(), d.totals.total);
     return d;
+}
+
+print::PageModel settlementPages(store::Db &db, const QString &number, const QString &department, bool withLabourRate)
+{
+    const SettlementPrintData d = settlementPrintData(db, number, department);
+    if (!d.found)
+        throw WorkshopError(QStringLiteral("没有可以打印的结算单，请查清楚！"));
+    return withLabourRate ? print::TPrintPayNote1Form::build(d.values, d.lines)
+                          : print::TPrintPayNoteForm::build(d.values, d.lines);
 }
 
 } // namespace workshop

@@ -15,6 +15,7 @@
 #include "workshop/notelines.h"
 #include "workshop/repairorders.h"
 #include "workshop/workshoperror.h"
+#include "print/pagemodel.h"
 #include "shell/common/operatorcontext.h"
 #include "store/db.h"
 #include "store/money.h"
@@ -69,6 +70,10 @@ struct Settlement {
 
     NoteTotals totals() const { return noteTotals(lines, surchargeRate); }
 };
+
+// A settlement whose 付款标志 is set opens for modification only for managers and
+// administrators.
+bool mayModify(const Settlement &settlement, const shell::OperatorContext &who);
 
 // The labour fee of a rate and hours: 工时单价 × 工时 rounded to the cent, a half cent
 // to the even cent (2.5 × 3 = 7.50; 0.125 → 0.12).
@@ -156,6 +161,11 @@ struct SettlementPrintData {
     bool found = false;
 };
 SettlementPrintData settlementPrintData(store::Db &db, const QString &number, const QString &department);
+
+// The pages of a saved settlement, with the labour-rate column (TPrintPayNote1Form) or
+// without it (TPrintPayNoteForm). Throws WorkshopError when the number is unknown.
+print::PageModel settlementPages(store::Db &db, const QString &number, const QString &department,
+                                 bool withLabourRate);
 
 // The department row a printed note names at its top and bottom.
 QVariantMap departmentPrintValues(store::Db &db, const QString &department);

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 
@@ -44,6 +45,14 @@ void seedShop(ui::FormFixture &f)
     addServiceCategory(db, QStringLiteral("保养"), QStringLiteral("管理员"));
     addServiceItem(db, {QStringLiteral("保养"), QStringLiteral("更换机油"), store::Money::fromYuan(50), {}},
                    QStringLiteral("管理员"));
+}
+
+// The project keeps pictures of its forms and printouts for its documentation.
+void keepPicture(const QImage &image, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("JUNCHENG_SCREENSHOTS");
+    if (!dir.isEmpty())
+        QVERIFY(image.save(QDir(dir).filePath(name)));
 }
 
 QLineEdit *edit(QWidget *form, const char *label)
@@ -159,6 +168,8 @@ private slots:
 
             ui::type(edit(picker, "维修项目"), QStringLiteral("四轮定位"));
             ui::type(edit(picker, "工时费"), QStringLiteral("120"));
+            picker->categoryGrid()->setCurrentRow(0);
+            keepPicture(picker->grab().toImage(), QStringLiteral("material-picker.png"));
             QVERIFY(ui::click(picker, QStringLiteral("保存")));
         });
         QCOMPARE(form->lines()->lineCount(), 4);
@@ -174,6 +185,7 @@ private slots:
         QCOMPARE(form->totalText(), QStringLiteral("700.00"));
 
         ui::type(edit(form, "附加费率"), QStringLiteral("10"));
+        QCOMPARE(edit(form, "附加费率")->text(), QStringLiteral("10"));
         QCOMPARE(form->surchargeText(), QStringLiteral("53.00"));
         QCOMPARE(form->totalText(), QStringLiteral("753.00"));
         ui::type(edit(form, "附加费率"), QString());
@@ -189,6 +201,7 @@ private slots:
         QCOMPARE(form->totalText(), QStringLiteral("753.00"));            // the gift cost nothing
 
         ui::type(ui::box(form, QStringLiteral("下次保养时间")), QStringLiteral("2030-01-15"));
+        keepPicture(form->grab().toImage(), QStringLiteral("repair-order-form.png"));
         QVERIFY(ui::click(form, QStringLiteral("打印")));
         QCOMPARE(f.messages().lastText(), QStringLiteral("请先保存托修单再按打印，谢谢合作！"));
         QVERIFY(ui::click(form, QStringLiteral("保存")));
@@ -350,6 +363,7 @@ private slots:
         const QString pdf = t.tempPath(QStringLiteral("托修单.pdf"));
         QVERIFY2(print::writePdf(pages, pdf, &error), qPrintable(error));
         QVERIFY(QFileInfo(pdf).size() > 1000);
+        keepPicture(print::renderPage(pages, 0, 100), QStringLiteral("repair-order-print.png"));
     }
 };
 

@@ -374,6 +374,7 @@ void TEnterProduNoteForm::rateChanged()
 {
     if (m_rate->text().isEmpty()) {
         m_rate->setText(QStringLiteral("0"));   // comes back here once more
+        m_rate->selectAll();                     // the next digit typed replaces it
         return;
     }
     recomputeTotals();

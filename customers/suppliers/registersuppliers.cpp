@@ -8,7 +8,9 @@ namespace customers {
 
 void registerSupplierForms()
 {
-    shell::registerForm(QStringLiteral("TInitPrividerForm"), [](QWidget *p) { return new TInitPrividerForm(p); });
+    const auto setup = [](QWidget *p) -> QDialog * { return new TInitPrividerForm(p); };
+    shell::registerForm(QStringLiteral("TInitPrividerForm"), setup);
+    shell::registerForm(QStringLiteral("供销商设置"), setup);
     shell::registerForm(QStringLiteral("TListClientForm"), [](QWidget *p) { return new TListClientForm(p); });
 }
 

@@ -3,7 +3,7 @@
 namespace customers {
 
 // Registers the supplier forms with the form registry: "TInitPrividerForm" (supplier
-// setup) and "TListClientForm" (supplier chooser).
+// setup, also under its function name "供销商设置") and "TListClientForm" (supplier chooser).
 void registerSupplierForms();
 
 } // namespace customers

@@ -140,14 +140,13 @@ void addPickedLine(Db &db, const QString &number, const QString &inType, StockIn
     tx.commit();
 }
 
-void changeLine(Db &db, const QString &number, qint64 lineId, StockInLine line)
+void changeLine(Db &db, const QString &number, const QString &inType, qint64 lineId, StockInLine line)
 {
     if (line.goodsCode.trimmed().isEmpty())
         throw StockError(kNoGoodsChosen);
     if (line.price == 0)
         throw StockError(kPriceZero, QStringLiteral("实际单价"));
-    if (line.quantity == 0)
-        throw StockError(kQuantityZero, QStringLiteral("物品数量"));
+    checkQuantity(inType, line.quantity);
     line.amount = lineAmount(line.price, line.quantity);
     QVariantList values = lineValues(line);
     values << number << lineId;

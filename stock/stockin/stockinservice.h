@@ -86,7 +86,9 @@ int lineCount(store::Db &db, const QString &number);
 // The amount is computed from price and quantity.
 void addPickedLine(store::Db &db, const QString &number, const QString &inType, StockInLine line);
 // Overwrites a line of the note (F2 in the line picker); the amount is recomputed.
-void changeLine(store::Db &db, const QString &number, qint64 lineId, StockInLine line);
+// Refuses a zero price or quantity, and a positive quantity on a return note (a changed
+// line keeps to its note's sign like a new one).
+void changeLine(store::Db &db, const QString &number, const QString &inType, qint64 lineId, StockInLine line);
 void deleteLine(store::Db &db, const QString &number, qint64 lineId);
 // Appends a line of quantity 1 (-1 on a return note) at the reference purchase price for
 // the goods of this barcode, when exactly one goods carries it. Returns the line added.

@@ -213,9 +213,10 @@ private slots:
         const QString number = beginStockInNote(db);
         addPickedLine(db, number, kPurchaseIn, picked(db, code, 4, 1));
         const StockInLine line = stockInLines(db, number).first();
-        expectRefusal([&] { changeLine(db, number, line.id, picked(db, code, 0, 3)); }, kPriceZero);
-        expectRefusal([&] { changeLine(db, number, line.id, picked(db, code, 4, 0)); }, kQuantityZero);
-        changeLine(db, number, line.id, picked(db, code, 4.25, 3));
+        expectRefusal([&] { changeLine(db, number, kPurchaseIn, line.id, picked(db, code, 0, 3)); }, kPriceZero);
+        expectRefusal([&] { changeLine(db, number, kPurchaseIn, line.id, picked(db, code, 4, 0)); }, kQuantityZero);
+        expectRefusal([&] { changeLine(db, number, kReturnOut, line.id, picked(db, code, 4, 3)); }, kReturnNeedsNegative);
+        changeLine(db, number, kPurchaseIn, line.id, picked(db, code, 4.25, 3));
         const StockInLine changed = stockInLines(db, number).first();
         QCOMPARE(changed.quantity, 3.0);
         QCOMPARE(changed.amount, Money::fromDouble(12.75));

@@ -2,6 +2,7 @@
 #include "admin/dept/initdeptinfoform.h"
 #include "admin/dept/listdeptform.h"
 #include "admin/dept/registerdeptforms.h"
+#include "shell/commandtable.h"
 #include "shell/common/datagrid.h"
 #include "shell/common/formregistry.h"
 #include "store/blankdb.h"
@@ -70,6 +71,16 @@ class DeptFormsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { admin::registerDeptForms(); }
+
+    // The main window opens a command's form by its class name.
+    void theCommandTableFindsBothForms()
+    {
+        for (const char *caption : {"部门信息设置", "员工信息设置"}) {
+            const shell::Command *c = shell::findCommand(QString::fromUtf8(caption));
+            QVERIFY(c);
+            QVERIFY2(shell::hasForm(c->formClass), caption);
+        }
+    }
 
     void aBranchIsAddedWithTheButtonsOnly()
     {

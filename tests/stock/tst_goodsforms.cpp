@@ -1,3 +1,4 @@
+#include "shell/commandtable.h"
 #include "shell/common/datagrid.h"
 #include "shell/common/formframe.h"
 #include "shell/common/formregistry.h"
@@ -53,6 +54,16 @@ class GoodsFormsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { stock::registerGoodsForms(); }
+
+    // The main window opens a command's form by its class name.
+    void theCommandTableFindsEveryGoodsForm()
+    {
+        for (const char *caption : {"物品类别设置", "物品信息设置", "物品查询"}) {
+            const shell::Command *c = shell::findCommand(QString::fromUtf8(caption));
+            QVERIFY(c);
+            QVERIFY2(shell::hasForm(c->formClass), caption);
+        }
+    }
 
     void categoriesAreAddedWithTheButtons()
     {

@@ -65,6 +65,8 @@ TInitPrividerForm::TInitPrividerForm(QWidget *parent)
     for (const SupplierColumn &c : supplierColumns()) {
         shell::GridColumn col{c.name};
         col.readOnly = c.name == kCodeField;
+        if (c.width >= 50)
+            col.width = c.width >= 100 ? 180 : 130;   // names and addresses need room to be typed
         columns << col;
     }
     m_grid->setColumns(columns);

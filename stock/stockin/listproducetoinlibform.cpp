@@ -82,11 +82,12 @@ TListProduceToInLibForm::TListProduceToInLibForm(QWidget *parent, const QString 
     auto readOnlyBox = [this] {
         auto *box = new QLineEdit(body());
         box->setReadOnly(true);
+        box->setFocusPolicy(Qt::ClickFocus);    // Tab passes over what cannot be typed in
         return box;
     };
     m_code = readOnlyBox();
     m_name = readOnlyBox();
-    m_spec = readOnlyBox();
+    m_size = readOnlyBox();
     m_category = readOnlyBox();
     m_unit = readOnlyBox();
     m_reference = readOnlyBox();
@@ -100,7 +101,7 @@ TListProduceToInLibForm::TListProduceToInLibForm(QWidget *parent, const QString 
     }
     const QList<QPair<QString, QLineEdit *>> boxes = {
         {QStringLiteral("物品编号"), m_code},   {QStringLiteral("物品名称"), m_name},
-        {QStringLiteral("物品规格"), m_spec},   {QStringLiteral("物品类别"), m_category},
+        {QStringLiteral("物品规格"), m_size},   {QStringLiteral("物品类别"), m_category},
         {QStringLiteral("计量单位"), m_unit},   {QStringLiteral("参考单价"), m_reference},
         {QStringLiteral("实际单价"), m_price},  {QStringLiteral("物品数量"), m_quantity},
         {QStringLiteral("金额合计"), m_amount}};
@@ -195,7 +196,7 @@ void TListProduceToInLibForm::pickGoods(const Goods &goods)
     }
     m_code->setText(goods.code);
     m_name->setText(goods.name);
-    m_spec->setText(goods.specification);
+    m_size->setText(goods.specification);
     m_category->setText(goods.category);
     m_unit->setText(goods.unit);
     m_reference->setText(priceText(goods.purchasePrice.toDouble()));
@@ -212,7 +213,7 @@ void TListProduceToInLibForm::changeLine(const StockInLine &line)
     m_lineId = line.id;
     m_code->setText(line.goodsCode);
     m_name->setText(line.name);
-    m_spec->setText(line.specification);
+    m_size->setText(line.size);
     m_category->setText(line.category);
     m_unit->setText(line.unit);
     m_price->setText(priceText(line.price));
@@ -294,7 +295,7 @@ void TListProduceToInLibForm::save()
     StockInLine line;
     line.goodsCode = numberText(m_code);
     line.name = m_name->text();
-    line.specification = m_spec->text();
+    line.size = m_size->text();
     line.category = m_category->text();
     line.unit = m_unit->text();
     line.price = price.toDouble();
@@ -325,7 +326,7 @@ void TListProduceToInLibForm::save()
 
 void TListProduceToInLibForm::clearPanel()
 {
-    for (QLineEdit *box : {m_code, m_name, m_spec, m_category, m_unit, m_reference, m_price, m_quantity, m_amount})
+    for (QLineEdit *box : {m_code, m_name, m_size, m_category, m_unit, m_reference, m_price, m_quantity, m_amount})
         box->clear();
 }
 

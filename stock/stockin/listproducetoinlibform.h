@@ -1,7 +1,7 @@
 #pragma once
 // "物品选择录入": the line picker of the stock-in note. Adding (double-click or F1 on the
 // note's grid): categories, their goods and a search ("查找物品：" — a barcode of exactly
-// one goods picks it, else goods whose name, else whose specification, holds the text);
+// one goods picks it, else goods whose name, else whose size (物品规格), holds the text);
 // a double-click on a goods fills the entry panel, "保存" writes the line to the note and
 // the picker stays open for the next goods. Changing (F2): the panel opens on the
 // current line, the goods lists are locked, "保存" overwrites the line and closes.
@@ -63,7 +63,7 @@ private:
     shell::DataGrid *m_categories;
     shell::DataGrid *m_goods;
     QLineEdit *m_search;
-    QLineEdit *m_code, *m_name, *m_spec, *m_category, *m_unit, *m_reference;
+    QLineEdit *m_code, *m_name, *m_size, *m_category, *m_unit, *m_reference;
     QLineEdit *m_price, *m_quantity, *m_amount;
     QPushButton *m_save;
 };

@@ -25,7 +25,7 @@ StockInLine lineFromRecord(const QSqlRecord &r)
     l.goodsCode = r.value(QStringLiteral("物品编号")).toString().trimmed();
     l.category = r.value(QStringLiteral("物品类型")).toString();
     l.name = r.value(QStringLiteral("物品名称")).toString();
-    l.specification = r.value(QStringLiteral("物品规格")).toString();
+    l.size = r.value(QStringLiteral("物品规格")).toString();
     l.unit = r.value(QStringLiteral("物品单位")).toString();
     l.price = r.value(QStringLiteral("物品单价")).toDouble();
     l.quantity = r.value(QStringLiteral("物品数量")).toDouble();
@@ -35,7 +35,7 @@ StockInLine lineFromRecord(const QSqlRecord &r)
 
 QVariantList lineValues(const StockInLine &l)
 {
-    return {cut(l.goodsCode.trimmed(), 12), cut(l.category, 24), cut(l.name, 50), cut(l.specification, 50),
+    return {cut(l.goodsCode.trimmed(), 12), cut(l.category, 24), cut(l.name, 50), cut(l.size, 50),
             cut(l.unit, 12), l.price, l.quantity, l.amount.toVariant()};
 }
 
@@ -74,7 +74,7 @@ StockInLine lineForGoods(const Goods &goods, double price, double quantity)
     l.goodsCode = goods.code;
     l.category = goods.category;
     l.name = goods.name;
-    l.specification = goods.specification;
+    l.size = goods.specification;
     l.unit = goods.unit;
     l.price = price;
     l.quantity = quantity;
@@ -195,7 +195,7 @@ int copyTransferLines(Db &db, const QString &number, const QString &stockOutNumb
         l.goodsCode = rows.value(0).toString().trimmed();
         l.category = rows.value(1).toString();
         l.name = rows.value(2).toString();
-        l.specification = rows.value(3).toString();
+        l.size = rows.value(3).toString();
         l.unit = rows.value(4).toString();
         l.price = rows.value(5).toDouble();
         l.quantity = rows.value(6).toDouble();
@@ -254,7 +254,7 @@ std::vector<GoodsMovement> saveStockInNote(Db &db, const StockInHeader &header, 
         // A return note only takes goods back out.
         if (isReturnType(header.inType) && l.quantity > 0)
             throw StockError(kReturnNeedsNegative, QStringLiteral("物品数量"));
-        note.lines.push_back({l.goodsCode, l.quantity, l.amount, l.name, l.specification});
+        note.lines.push_back({l.goodsCode, l.quantity, l.amount, l.name, l.size});
     }
     if (note.lines.empty())
         throw StockError(kNoLines);

@@ -46,7 +46,7 @@ struct StockInLine {
     QString goodsCode;          // 物品编号
     QString category;           // 物品类型: the goods' category name
     QString name;               // 物品名称
-    QString specification;      // 物品规格
+    QString size;               // 物品规格
     QString unit;               // 物品单位
     double price = 0;           // 物品单价
     double quantity = 0;        // 物品数量; negative on a return note
@@ -101,7 +101,7 @@ std::optional<StockInLine> addLineByBarcode(store::Db &db, const QString &number
 int copyTransferLines(store::Db &db, const QString &number, const QString &stockOutNumber);
 
 // The line picker's search: a trimmed text that is the barcode of exactly one goods picks
-// that goods; otherwise the goods whose name, else whose specification, contains it.
+// that goods; otherwise the goods whose name, else whose size (物品规格) contains it.
 struct PickerSearch {
     ListQuery list;                 // what the goods grid shows
     std::optional<Goods> picked;    // the one goods of the barcode

@@ -371,7 +371,7 @@ private slots:
         s = pickerSearch(db, QStringLiteral("机油"));
         QVERIFY(!s.picked);
         QCOMPARE(rows(s.list).size(), 2);
-        s = pickerSearch(db, QStringLiteral("4L"));     // no name holds it: the specification does
+        s = pickerSearch(db, QStringLiteral("4L"));     // no name holds it: the size (物品规格) does
         QCOMPARE(rows(s.list).size(), 2);
         s = pickerSearch(db, QStringLiteral("壳牌"));
         QCOMPARE(rows(s.list), QStringList{QStringLiteral("壳牌机油")});

@@ -19,6 +19,7 @@
 #include <QJsonDocument>
 #include <QSysInfo>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 
 using namespace bench;
@@ -39,6 +40,7 @@ struct Options {
     QString pgConnInfo;
     int reps = 200;
     QString jsonFile, compareFile;
+    QStringList only;   // case names to run (all when empty)
     bool regen = false, check = false, loadOnly = false;
 };
 
@@ -133,6 +135,8 @@ QJsonObject runBackend(const QString &backend, const Options &o, std::vector<Res
     std::vector<Case> cases = shellCases(env);
     for (auto &c : stockCases(env)) cases.push_back(std::move(c));
     for (auto &c : workshopCases(env)) cases.push_back(std::move(c));
+    if (!o.only.isEmpty())
+        cases.erase(std::remove_if(cases.begin(), cases.end(), [&](const Case &c) { return !o.only.contains(c.name); }), cases.end());
     say(QStringLiteral("%1: timing %2 cases ...").arg(backend).arg(cases.size()));
     *results = runCases(cases, say);
     QJsonArray arr;
@@ -157,6 +161,7 @@ int main(int argc, char **argv)
     p.addOption({QStringLiteral("reps"), QStringLiteral("repetitions of a quick case"), QStringLiteral("n"), QStringLiteral("200")});
     p.addOption({QStringLiteral("json"), QStringLiteral("write the figures here"), QStringLiteral("file")});
     p.addOption({QStringLiteral("compare"), QStringLiteral("an earlier JSON result to set beside this run"), QStringLiteral("file")});
+    p.addOption({QStringLiteral("cases"), QStringLiteral("comma-separated case names to run (default: all)"), QStringLiteral("names")});
     p.addOption({QStringLiteral("regen"), QStringLiteral("generate the data set again even if loaded")});
     p.addOption({QStringLiteral("check"), QStringLiteral("check the data set's rules after loading")});
     p.addOption({QStringLiteral("load-only"), QStringLiteral("load (and check) only, time nothing")});
@@ -180,6 +185,7 @@ int main(int argc, char **argv)
     o.reps = qMax(10, p.value(QStringLiteral("reps")).toInt());
     o.jsonFile = p.value(QStringLiteral("json"));
     o.compareFile = p.value(QStringLiteral("compare"));
+    o.only = p.value(QStringLiteral("cases")).split(QLatin1Char(','), Qt::SkipEmptyParts);
     o.regen = p.isSet(QStringLiteral("regen"));
     o.check = p.isSet(QStringLiteral("check"));
     o.loadOnly = p.isSet(QStringLiteral("load-only"));

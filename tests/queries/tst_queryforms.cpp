@@ -1,4 +1,5 @@
 #include "print/preview.h"
+#include "print/renderer.h"
 #include "shell/common/datagrid.h"
 #include "shell/common/datebox.h"
 #include "shell/common/formregistry.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -32,6 +34,14 @@ struct Shop {
     QString tooOld;          // received 6 days ago (plate 粤A12777)
     QString paidSettlement, openSettlement;
 };
+
+// The project keeps pictures of its forms and printouts for its documentation.
+void keepPicture(const QImage &image, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("JUNCHENG_SCREENSHOTS");
+    if (!dir.isEmpty())
+        QVERIFY(image.save(QDir(dir).filePath(name)));
+}
 
 QString orderReceived(store::Db &db, const QString &plate, int daysAgo)
 {
@@ -134,8 +144,10 @@ private slots:
                 QCOMPARE(display->boxText(QStringLiteral("材料附加管理费")), QStringLiteral("20.00"));
                 QCOMPARE(display->boxText(QStringLiteral("整单金额合计")), QStringLiteral("270.00"));
                 ui::onNextModal([&](QDialog *preview) {
-                    if (auto *p = dynamic_cast<print::PreviewDialog *>(preview))
+                    if (auto *p = dynamic_cast<print::PreviewDialog *>(preview)) {
                         workOrder = p->model().pages.at(0).texts(print::BandKind::PageHeader);
+                        keepPicture(print::renderPage(p->model(), 0, 100), QStringLiteral("print-work-order.png"));
+                    }
                     preview->reject();
                 });
                 ui::click(display, QStringLiteral("打印派工单"));
@@ -196,6 +208,7 @@ private slots:
         QCOMPARE(numbersShown(form, "结算单编号"), QStringList({shop.paidSettlement, shop.openSettlement}));
         QCOMPARE(form->grid()->footerText(QStringLiteral("整单金额合计")), QStringLiteral("540.00"));
         QCOMPARE(form->columnBox()->currentIndex(), 5);
+        keepPicture(form->grab().toImage(), QStringLiteral("settlement-query.png"));
         form->columnBox()->setCurrentText(QStringLiteral("车牌号码"));
         ui::type(form->conditionBox(), QStringLiteral("A123"));
         QVERIFY(ui::click(form, QStringLiteral("查询")));
@@ -210,6 +223,8 @@ private slots:
             ui::onNextModal([&](QDialog *d) {
                 if (auto *display = qobject_cast<TShowPayNoteForm *>(d)) {
                     unpaid = display->isUnpaidShown();
+                    if (unpaid)
+                        keepPicture(display->grab().toImage(), QStringLiteral("settlement-display.png"));
                     total = display->boxText(QStringLiteral("整单金额合计"));
                 }
                 ui::click(d, QStringLiteral("退出"));

@@ -1,4 +1,5 @@
 #include "print/preview.h"
+#include "print/renderer.h"
 #include "shell/common/datagrid.h"
 #include "shell/common/linemodel.h"
 #include "shell/common/operatorcontext.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -33,6 +35,14 @@ void seedShop(ui::FormFixture &f)
                      {kDept});
 }
 
+// The project keeps pictures of its forms and printouts for its documentation.
+void keepPicture(const QImage &image, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("JUNCHENG_SCREENSHOTS");
+    if (!dir.isEmpty())
+        QVERIFY(image.save(QDir(dir).filePath(name)));
+}
+
 QLineEdit *edit(QWidget *form, const char *label)
 {
     return qobject_cast<QLineEdit *>(ui::box(form, QString::fromUtf8(label)));
@@ -49,7 +59,12 @@ QStringList previewedColumns(TEnterPayNoteForm *form)
     QStringList titles;
     ui::onNextModal([&](QDialog *d) {
         if (auto *preview = dynamic_cast<print::PreviewDialog *>(d))
+        {
             titles = preview->model().pages.at(0).texts(print::BandKind::ColumnHeader);
+            keepPicture(print::renderPage(preview->model(), 0, 100),
+                        titles.contains(QStringLiteral("工时单价")) ? QStringLiteral("print-settlement-rate.png")
+                                                                   : QStringLiteral("print-settlement.png"));
+        }
         d->reject();
     });
     ui::click(form, QStringLiteral("打印"));
@@ -131,6 +146,7 @@ private slots:
         QCOMPARE(form->lines()->value(0, QStringLiteral("工时费")).toDouble(), 7.5);
         QCOMPARE(form->lineGrid()->footerText(QStringLiteral("工时费")), QStringLiteral("7.50"));
         QCOMPARE(form->totalText(), QStringLiteral("27.50"));
+        keepPicture(form->grab().toImage(), QStringLiteral("settlement-form.png"));
         qobject_cast<QRadioButton *>(ui::button(form, QStringLiteral("记帐")))->setChecked(true);
         QVERIFY(ui::click(form, QStringLiteral("保存")));
         QVERIFY(form->isSaved());

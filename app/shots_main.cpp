@@ -1,6 +1,6 @@
 // juncheng-shots: renders the login form and the main window of a demo database into
 // PNG files, for the README (run under xvfb-run by scripts/screenshots.sh).
-#include "admin/demodata.h"
+#include "app/demodata.h"
 #include "app/registerforms.h"
 #include "shell/common/database.h"
 #include "shell/common/operatorcontext.h"
@@ -28,7 +28,7 @@ int main(int argc, char **argv)
     settings.backupFolder = dir.filePath(QStringLiteral("bk"));
     store::Db db(settings.connection);
     store::createBlankDatabase(db);
-    admin::loadDemoData(db);
+    app::loadDemoData(db);
     shell::setDatabase(&db);
 
     shell::TMainForm window(settings);

@@ -1,5 +1,5 @@
-#include "admin/admincli.h"
-#include "admin/demodata.h"
+#include "app/admincli.h"
+#include "app/demodata.h"
 #include "store/backup.h"
 #include "store/blankdb.h"
 #include "store/pgadmin.h"
@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-namespace admin {
+namespace app {
 
 namespace {
 
@@ -102,7 +102,7 @@ int create(const Args &a, QTextStream &out)
         store::Db db(s);
         store::createBlankDatabase(db);
         if (a.demo)
-            loadDemoData(db);
+            app::loadDemoData(db);
     } catch (...) {
         if (s.backend == store::Backend::Sqlite)
             QFile::remove(s.sqliteFile);
@@ -204,4 +204,4 @@ int runAdminCli(const QStringList &arguments)
     }
 }
 
-} // namespace admin
+} // namespace app

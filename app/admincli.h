@@ -1,7 +1,7 @@
 #pragma once
 #include <QStringList>
 
-namespace admin {
+namespace app {
 // The command line of juncheng-admin; returns the exit status.
 int runAdminCli(const QStringList &arguments);
 }

@@ -421,7 +421,7 @@ RepairOrder TEnterProduNoteForm::orderFromBoxes() const
 
 QWidget *TEnterProduNoteForm::boxForLabel(const QString &label) const
 {
-    if (label == QLatin1String("车牌号码"))
+    if (label == QStringLiteral("车牌号码"))
         return m_plate;
     if (label == QStringLiteral("预计完工时间"))
         return m_expected;

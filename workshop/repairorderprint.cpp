@@ -1,5 +1,6 @@
 #include "workshop/repairorderprint.h"
 #include "workshop/workshoperror.h"
+#include "print/layouts/notepieces.h"
 #include "print/layouts/repairorder.h"
 
 namespace workshop {
@@ -41,9 +42,7 @@ QVariantMap repairOrderPrintValues(store::Db &db, const RepairOrder &o, const QS
     for (int i = 0; i < deptColumns.size(); ++i)
         v.insert(deptColumns[i], dept ? dept->value(i).toString() : QString());
     const NoteTotals t = o.totals();
-    v.insert(QStringLiteral("工时费合计"), t.labour.toVariant());
-    v.insert(QStringLiteral("材料金额合计"), t.materialWithSurcharge().toVariant());
-    v.insert(QStringLiteral("整单金额合计"), t.total.toVariant());
+    print::putNoteTotals(v, t.labour, t.materialWithSurcharge(), t.total);
     return v;
 }
 

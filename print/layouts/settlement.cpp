@@ -1,15 +1,10 @@
 #include "print/layouts/settlement.h"
-#include "print/capitalamount.h"
 #include "print/preview.h"
 #include "print/rowsource.h"
 
 namespace print {
 
 namespace {
-
-const QString kLabourTotal = QStringLiteral("工时费合计");
-const QString kMaterialTotal = QStringLiteral("材料金额合计");
-const QString kGrandTotal = QStringLiteral("整单金额合计");
 
 Report settlementLayout(bool withRate)
 {
@@ -19,8 +14,7 @@ Report settlementLayout(bool withRate)
     const qreal w = r.page.contentWidth();   // 190 mm
 
     Band &h = r.pageHeader;
-    h.value({0, 0, w, 10}, QStringLiteral("部门名称"), {}, {.pt = 18, .bold = true, .align = Align::Center});
-    h.label({0, 10, w, 8}, QStringLiteral("材料及工时费结算明细表"), {.pt = 14, .bold = true, .align = Align::Center});
+    addCompanyTitle(h, w, QStringLiteral("材料及工时费结算明细表"));
     h.label({146, 12, 12, 6}, QStringLiteral("单号："), {.pt = 9})
         .value({158, 12, w - 158, 6}, QStringLiteral("结算单编号"), {}, {.pt = 9});
     const Style box{.pt = 9, .sides = AllSides};
@@ -52,38 +46,20 @@ Report settlementLayout(bool withRate)
     addTable(r, columns, {.headerPt = 9.5, .pt = 9});
 
     Band &s = r.summary;
-    const QString yuan = QStringLiteral("￥##0.00");
-    s.cells(0, 0, 8, {Cell::label("工时费合计", 30), Cell::value(kLabourTotal, 65, yuan),
-                      Cell::label("材料金额合计", 30), Cell::value(kMaterialTotal, 65, yuan)}, box);
-    s.cells(0, 8, 8, {Cell::label("总  计", 30), Cell::label("（大写）", 20),
-                      Cell::computed([](const Context &c) {
-                          return capitalAmount(store::Money::fromVariant(c.value(kGrandTotal)));
-                      }, 90),
-                      Cell::label("（小写）", 20), Cell::value(kGrandTotal, 30, yuan)},
-            {.pt = 9, .bold = true, .sides = AllSides});
-    s.cells(0, 16, 12, {Cell::label("备注", 30), Cell::value("备注", w - 30)}, {.pt = 9, .sides = AllSides, .wrap = true});
+    addNoteTotals(s, QStringLiteral("总  计"));
+    addRemarkBox(s, 16, w);
     const Style plain{.pt = 9};
     s.label({0, 32, 18, 7}, "客户签名：", plain).line({18, 37.5}, {58, 37.5});
     s.label({60, 32, 18, 7}, "维修技师：", plain).value({78, 32, 26, 7}, "维修技师", {}, plain);
     s.label({106, 32, 18, 7}, "总质检员：", plain).value({124, 32, 22, 7}, "总质检员", {}, plain);
     s.label({148, 32, 15, 7}, "制单员：", plain).value({163, 32, w - 163, 7}, "制单员", {}, plain);
-    s.line({0, 41}, {w, 41}, 0.15);
-    s.label({0, 42, 10, 6}, "地址：", plain).value({10, 42, 84, 6}, "部门地址", {}, plain);
-    s.label({96, 42, 10, 6}, "电话：", plain).value({106, 42, 38, 6}, "部门电话", {}, plain);
-    s.label({146, 42, 10, 6}, "传真：", plain).value({156, 42, w - 156, 6}, "部门传真", {}, plain);
+    addDepartmentLine(s, 41, w);
 
-    r.pageFooter.label({0, 2, w, 5}, "第 {page} 页  共 {pages} 页", {.pt = 8, .align = Align::Center});
+    addPageNumbers(r);
     return r;
 }
 
 } // namespace
-
-void putNoteTotals(QVariantMap &values, store::Money labour, store::Money materialWithSurcharge, store::Money total)
-{
-    values.insert(kLabourTotal, labour.toVariant());
-    values.insert(kMaterialTotal, materialWithSurcharge.toVariant());
-    values.insert(kGrandTotal, total.toVariant());
-}
 
 Report TPrintPayNoteForm::layout()
 {

@@ -10,10 +10,10 @@
 //   "工时费合计"   L, the labour fees
 //   "材料金额合计" M + S, the materials with the surcharge
 //   "整单金额合计" T, the grand total (printed also in capital numerals)
-// Lines are maps keyed by the 结算单子表 columns.
+// (putNoteTotals in notepieces.h). Lines are maps keyed by the 结算单子表 columns.
 
+#include "print/layouts/notepieces.h"
 #include "print/pagemodel.h"
-#include "store/money.h"
 
 #include <QList>
 #include <QVariantMap>
@@ -21,9 +21,6 @@
 class QWidget;
 
 namespace print {
-
-// Puts the three sums into the values under the names above.
-void putNoteTotals(QVariantMap &values, store::Money labour, store::Money materialWithSurcharge, store::Money total);
 
 class TPrintPayNoteForm {
 public:

@@ -1,4 +1,5 @@
 #include "print/layouts/stockin.h"
+#include "print/layouts/notepieces.h"
 #include "print/capitalamount.h"
 #include "print/rowsource.h"
 #include "store/money.h"
@@ -44,7 +45,7 @@ Report stockInNoteLayout()
     s.label({66, 18, 14, 6}, QStringLiteral("收货人:"), plain).value({80, 18, 40, 6}, QStringLiteral("经办人"), {}, plain);
     s.label({130, 18, 16, 6}, QStringLiteral("审核人："), plain).line({146, 23.5}, {w, 23.5});
 
-    r.pageFooter.label({0, 2, w, 5}, QStringLiteral("第 {page} 页  共 {pages} 页"), {.pt = 8, .align = Align::Center});
+    addPageNumbers(r);
     return r;
 }
 

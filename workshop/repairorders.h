@@ -10,6 +10,7 @@
 //   std::optional<workshop::RepairOrder> again = workshop::loadRepairOrder(db, no);
 
 #include "workshop/notelines.h"
+#include "workshop/notevehicle.h"
 #include "shell/common/operatorcontext.h"
 #include "store/db.h"
 
@@ -18,24 +19,12 @@
 
 namespace workshop {
 
-struct RepairOrder {
+// The vehicle and owner (plate, model, ..., fax) come from NoteVehicle.
+struct RepairOrder : NoteVehicle {
     QString number;                 // 托修单编号, also 实际单号
     QString department;             // 服务部门
     QDate received;                 // 接车时间
     QDate expectedCompletion;       // 预计完工时间
-    QString plate;                  // 车牌号码
-    QString model;                  // 车型
-    QString colour;                 // 颜色
-    QString vin;                    // VIN码
-    QString engineNo;               // 发动机号
-    int mileage = 0;                // 接车里程
-    QString owner;                  // 托修单位 (shown as 车主)
-    QString contact;                // 联系人
-    QString phone;                  // 联系电话
-    QString mobile;                 // 联系手机
-    QString address;                // 地址
-    QString postcode;               // 邮编
-    QString fax;                    // 传真
     QString inspection;             // 接车前检查
     double surchargeRate = 0;       // 附加管理费: a rate in percent
     QString status;                 // 车辆状态

@@ -1,10 +1,7 @@
 #include "workshop/settlements/settlements.h"
-#include "customers/customerrecords.h"
+#include "workshop/notetables.h"
 #include "print/layouts/settlement.h"
-#include "store/journal.h"
-#include "store/numbering.h"
 
-#include <QSqlRecord>
 #include <algorithm>
 #include <cmath>
 
@@ -14,50 +11,10 @@ namespace {
 
 const QString kBusiness = QStringLiteral("汽车维修");   // 业务名称 and 消费类型 of a settlement
 const QString kSettled = QStringLiteral("已结算");
-const QString kLineColumns = QStringLiteral(
-    "维修项目, 工时单价, 工时, 工时费, 物品编号, 物品名称, 单位, 物品成本价, 物品单价, 物品数量, 材料总成本, "
-    "材料金额合计, 备注");
-
-QVariant orNull(const std::optional<double> &v)
-{
-    return v ? QVariant(*v) : QVariant(QMetaType::fromType<double>());
-}
-
-std::optional<double> numberOrNone(const QVariant &v)
-{
-    if (!v.isValid() || v.isNull())
-        return std::nullopt;
-    return v.toDouble();
-}
-
-QVariant dateOrNull(const QDate &d)
-{
-    return d.isValid() ? QVariant(d) : QVariant(QMetaType::fromType<QDate>());
-}
 
 QString unknownOrderMessage()
 {
     return QStringLiteral("没有找到该编号的托修单，请查正后再录入。");
-}
-
-customers::VehicleOwner vehicleOwnerOf(const Settlement &s)
-{
-    customers::VehicleOwner v;
-    v.plate = s.plate;
-    v.model = s.model;
-    v.colour = s.colour;
-    v.vin = s.vin;
-    v.engineNo = s.engineNo;
-    v.mileage = s.mileage;
-    v.owner = s.owner;
-    v.company = s.owner;
-    v.contact = s.contact;
-    v.phone = s.phone;
-    v.mobile = s.mobile;
-    v.address = s.address;
-    v.postcode = s.postcode;
-    v.fax = s.fax;
-    return v;
 }
 
 // Sets the repair order's 完成标志 and, by that update, holds its row until the save
@@ -76,51 +33,24 @@ void markRepairOrder(store::Db &db, const QString &repairOrder, bool finished, c
 void writeHeader(store::Db &db, const Settlement &s, const NoteTotals &t, const SettlementSaveOptions &opt)
 {
     const bool cash = s.payment == PaymentKind::Cash;
-    const QVariantList values{
-        s.repairOrder, dateOrNull(s.received), dateOrNull(s.completed), dateOrNull(s.due), s.number,
-        s.plate, s.model, s.colour, s.vin, s.engineNo, s.mileage, s.owner, s.contact, s.phone, s.mobile,
-        s.address, s.postcode, s.fax, s.surchargeRate, t.total.toVariant(), kSettled, paymentWord(s.payment),
-        cash ? 1 : 0, cash ? dateOrNull(s.completed) : dateOrNull({}), s.remark, s.clerk, s.technician,
-        s.chiefInspector, s.customerSignature, opt.who.name};
-    const QString columns = QStringLiteral(
-        "托修单编号, 接车时间, 完工时间, 应结算时间, 实际单号, 车牌号码, 车型, 颜色, VIN码, 发动机号, 接车里程, "
-        "托修单位, 联系人, 联系电话, 联系手机, 地址, 邮编, 传真, 附加管理费, 整单金额合计, 车辆状态, 结算类型, "
-        "付款标志, 付款时间, 备注, 结算员, 维修技师, 总质检员, 客户名, 制单员");
-    QStringList assignments;
-    for (const QString &c : columns.split(QStringLiteral(", ")))
-        assignments << c + QStringLiteral(" = ?");
-    QVariantList params = values;
-    params << s.number;
-    if (db.execWrite(QStringLiteral("UPDATE 结算单主表 SET %1, 审核标志 = 0 WHERE 结算单编号 = ?")
-                         .arg(assignments.join(QStringLiteral(", "))),
-                     params) > 0)
-        return;
-    if (opt.mode == SaveMode::Modify)
-        throw WorkshopError(QStringLiteral("没有找到结算单%1,该结算单可能已经被删除!").arg(s.number));
-    // The reserved header row is gone (removed from elsewhere): the settlement is still
-    // saved under its number rather than losing what the clerk entered.
-    params = values;
-    params << s.number << opt.who.department;
-    db.execWrite(QStringLiteral("INSERT INTO 结算单主表 (%1, 审核标志, 结算单编号, 服务部门) VALUES (%2, 0, ?, ?)")
-                     .arg(columns, QStringLiteral("?,").repeated(int(values.size()) - 1) + QStringLiteral("?")),
-                 params);
-}
-
-int writeLines(store::Db &db, const QString &number, const QList<NoteLine> &lines)
-{
-    db.execWrite(QStringLiteral("DELETE FROM 结算单子表 WHERE 结算单编号 = ?"), {number});
-    QSqlQuery &insert = db.prepared(
-        QStringLiteral("INSERT INTO 结算单子表 (结算单编号, %1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(kLineColumns));
-    int stored = 0;
-    for (const NoteLine &l : lines) {
-        if (l.isBlank())
-            continue;
-        db.run(insert, {number, l.item, orNull(l.labourRate), orNull(l.hours), orNull(l.labourFee), l.goodsCode,
-                        l.goodsName, l.unit, orNull(l.unitCost), orNull(l.unitPrice), orNull(l.quantity),
-                        l.materialCost(), l.materialAmount(), l.remark});
-        ++stored;
-    }
-    return stored;
+    HeaderWrite w;
+    w.columns = QStringList{QStringLiteral("托修单编号"), QStringLiteral("接车时间"), QStringLiteral("完工时间"),
+                            QStringLiteral("应结算时间"), QStringLiteral("实际单号")}
+                + vehicleColumns()
+                + QStringList{QStringLiteral("附加管理费"), QStringLiteral("整单金额合计"), QStringLiteral("车辆状态"),
+                              QStringLiteral("结算类型"), QStringLiteral("付款标志"), QStringLiteral("付款时间"),
+                              QStringLiteral("备注"), QStringLiteral("结算员"), QStringLiteral("维修技师"),
+                              QStringLiteral("总质检员"), QStringLiteral("客户名"), QStringLiteral("制单员")};
+    w.values = QVariantList{s.repairOrder, dateOrNull(s.received), dateOrNull(s.completed), dateOrNull(s.due), s.number}
+               + vehicleValues(s)
+               + QVariantList{s.surchargeRate, t.total.toVariant(), kSettled, paymentWord(s.payment), cash ? 1 : 0,
+                              cash ? dateOrNull(s.completed) : dateOrNull({}), s.remark, s.clerk, s.technician,
+                              s.chiefInspector, s.customerSignature, opt.who.name};
+    w.zeroFlags = {QStringLiteral("审核标志")};
+    // The reserving department stays; a header inserted again takes the saver's.
+    w.insertOnlyColumns = {QStringLiteral("服务部门")};
+    w.insertOnlyValues = {opt.who.department};
+    writeNoteHeader(db, settlementTables(), s.number, opt.mode, w);
 }
 
 store::Money writeCashBookRow(store::Db &db, const Settlement &s, const NoteTotals &t, const QString &department)
@@ -191,55 +121,24 @@ void applyLabourRate(NoteLine &line)
 
 AlreadySettled::AlreadySettled(const QString &settlement)
     : WorkshopError(QStringLiteral("该托修单号已经进行结算过。结算单编号： ") + settlement,
-                    QStringLiteral("对应托修单号")),
+                    QStringLiteral("对应托修单号"), caption()),
       m_settlement(settlement)
 {
 }
 
 QString beginSettlement(store::Db &db, const QString &department)
 {
-    const QString code = store::departmentCodeByName(db, department);
-    if (code.isEmpty())
-        throw WorkshopError(QStringLiteral("没有找到部门\"%1\",无法生成结算单号,请检查部门信息!").arg(department));
-    store::Transaction tx(db);
-    const store::ReservedNumber reserved = store::reserveNumber(db, store::CounterKind::Settlement, code);
-    db.execWrite(QStringLiteral("INSERT INTO 结算单主表 (结算单编号, 服务部门) VALUES (?, ?)"), {reserved.number, department});
-    tx.commit();
-    return reserved.number;
+    return beginNote(db, settlementTables(), department);
 }
 
 void abandonSettlement(store::Db &db, const QString &number)
 {
-    if (number.isEmpty())
-        return;
-    store::Transaction tx(db);
-    db.execWrite(QStringLiteral("DELETE FROM 结算单子表 WHERE 结算单编号 = ?"), {number});
-    db.execWrite(QStringLiteral("DELETE FROM 结算单主表 WHERE 结算单编号 = ?"), {number});
-    tx.commit();
+    abandonNote(db, settlementTables(), number);
 }
 
 QList<NoteLine> settlementLines(store::Db &db, const QString &number)
 {
-    QList<NoteLine> lines;
-    QSqlQuery q = db.exec(QStringLiteral("SELECT %1 FROM 结算单子表 WHERE 结算单编号 = ? ORDER BY 结算单明细编号")
-                              .arg(kLineColumns),
-                          {number});
-    while (q.next()) {
-        NoteLine l;
-        l.item = q.value(0).toString();
-        l.labourRate = numberOrNone(q.value(1));
-        l.hours = numberOrNone(q.value(2));
-        l.labourFee = numberOrNone(q.value(3));
-        l.goodsCode = q.value(4).toString();
-        l.goodsName = q.value(5).toString();
-        l.unit = q.value(6).toString();
-        l.unitCost = numberOrNone(q.value(7));
-        l.unitPrice = numberOrNone(q.value(8));
-        l.quantity = numberOrNone(q.value(9));
-        l.remark = q.value(12).toString();
-        lines.append(l);
-    }
-    return lines;
+    return readNoteLines(db, settlementTables(), number);
 }
 
 std::optional<Settlement> loadSettlement(store::Db &db, const QString &number)
@@ -256,19 +155,7 @@ std::optional<Settlement> loadSettlement(store::Db &db, const QString &number)
     s.received = date("接车时间");
     s.completed = date("完工时间");
     s.due = date("应结算时间");
-    s.plate = text("车牌号码");
-    s.model = text("车型");
-    s.colour = text("颜色");
-    s.vin = text("VIN码");
-    s.engineNo = text("发动机号");
-    s.mileage = row->value(QStringLiteral("接车里程")).toInt();
-    s.owner = text("托修单位");
-    s.contact = text("联系人");
-    s.phone = text("联系电话");
-    s.mobile = text("联系手机");
-    s.address = text("地址");
-    s.postcode = text("邮编");
-    s.fax = text("传真");
+    readVehicle(s, *row);
     s.surchargeRate = row->value(QStringLiteral("附加管理费")).toDouble();
     s.settlementType = text("结算类型");
     // Only an on-account settlement opens as one; a collected one ("已付款") opens as cash.
@@ -313,19 +200,7 @@ RepairOrder repairOrderToSettle(store::Db &db, const QString &repairOrder, const
 void fillFromRepairOrder(Settlement &s, const RepairOrder &o)
 {
     s.repairOrder = o.number;
-    s.plate = o.plate;
-    s.model = o.model;
-    s.colour = o.colour;
-    s.vin = o.vin;
-    s.engineNo = o.engineNo;
-    s.mileage = o.mileage;
-    s.owner = o.owner;
-    s.contact = o.contact;
-    s.phone = o.phone;
-    s.mobile = o.mobile;
-    s.address = o.address;
-    s.postcode = o.postcode;
-    s.fax = o.fax;
+    static_cast<NoteVehicle &>(s) = o;
     s.surchargeRate = o.surchargeRate;
     s.remark = o.remark;
     s.technician = o.technician;
@@ -337,12 +212,7 @@ void fillFromRepairOrder(Settlement &s, const RepairOrder &o)
 
 void checkSettlement(const Settlement &s)
 {
-    if (s.plate.trimmed().isEmpty())
-        throw WorkshopError(QStringLiteral("请输入车牌号码,以便以后进行查询与分析!"), QStringLiteral("车牌号码"));
-    if (s.received.isValid() && s.completed.isValid() && s.completed < s.received)
-        throw WorkshopError(QStringLiteral("完工时间不正确,接车时间不能大于完工时间"), QStringLiteral("完工时间"));
-    if (std::all_of(s.lines.begin(), s.lines.end(), [](const NoteLine &l) { return l.isBlank(); }))
-        throw WorkshopError(QStringLiteral("请双击表格选择维修项目和材料,再进行保存!"));
+    checkNote(s, s.received, s.completed, QStringLiteral("完工时间"), s.lines);
 }
 
 SettlementSaveResult saveSettlement(store::Db &db, const Settlement &s, const SettlementSaveOptions &options)
@@ -356,15 +226,13 @@ SettlementSaveResult saveSettlement(store::Db &db, const Settlement &s, const Se
     store::Transaction tx(db);
     markRepairOrder(db, s.repairOrder, s.payment == PaymentKind::Cash, s.number);
     writeHeader(db, s, result.totals, options);
-    result.linesStored = writeLines(db, s.number, s.lines);
+    result.linesStored = writeNoteLines(db, settlementTables(), s.number, s.lines);
     result.materialCost = writeCashBookRow(db, s, result.totals, department);
     writeConsumptionRow(db, s, result.totals, department);
     result.customerCreated = customers::createOrRefreshFromNote(db, vehicleOwnerOf(s), customers::NoteKind::Settlement,
                                                                 department, options.today)
                              == customers::RecordWrite::Created;
-    store::writeJournal(db, (options.mode == SaveMode::New ? QStringLiteral("新增结算单:") : QStringLiteral("修改结算单:"))
-                                + s.number,
-                        options.who.name);
+    writeNoteJournal(db, settlementTables(), options.mode, s.number, options.who.name);
     tx.commit();
     return result;
 }

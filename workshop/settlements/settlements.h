@@ -31,26 +31,14 @@ enum class PaymentKind {
 };
 QString paymentWord(PaymentKind kind);
 
-struct Settlement {
+// The vehicle and owner (plate, model, ..., fax) come from NoteVehicle.
+struct Settlement : NoteVehicle {
     QString number;                 // 结算单编号, also 实际单号
     QString department;             // 服务部门: the department that reserved the number
     QString repairOrder;            // 托修单编号: the order this settlement bills
     QDate received;                 // 接车时间 (from the repair order, editable)
     QDate completed;                // 完工时间: date of the charge and of a cash payment
     QDate due;                      // 应结算时间
-    QString plate;                  // 车牌号码
-    QString model;                  // 车型
-    QString colour;                 // 颜色
-    QString vin;                    // VIN码
-    QString engineNo;               // 发动机号
-    int mileage = 0;                // 接车里程
-    QString owner;                  // 托修单位 (shown as 车主)
-    QString contact;                // 联系人
-    QString phone;                  // 联系电话
-    QString mobile;                 // 联系手机
-    QString address;                // 地址
-    QString postcode;               // 邮编
-    QString fax;                    // 传真
     double surchargeRate = 0;       // 附加管理费: a rate in percent
     PaymentKind payment = PaymentKind::Cash;
     QString remark;                 // 备注

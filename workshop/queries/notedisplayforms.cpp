@@ -3,8 +3,8 @@
 #include "workshop/forms/notelinegrid.h"
 #include "workshop/repairorderprint.h"
 #include "workshop/settlements/settlements.h"
+#include "workshop/settlements/settlementpreview.h"
 #include "print/layouts/repairorder.h"
-#include "print/layouts/settlement.h"
 #include "print/layouts/worknote.h"
 #include "shell/common/database.h"
 #include "shell/common/datagrid.h"
@@ -274,23 +274,7 @@ void TShowPayNoteForm::open(QWidget *parent, const QString &number)
 
 void TShowPayNoteForm::printSettlement()
 {
-    if (m_number.isEmpty()) {
-        shell::Messages::info(this, QStringLiteral("没有可以打印的结算单，请查清楚！"));
-        return;
-    }
-    try {
-        const bool withRate = m_printRate->isChecked();
-        const print::PageModel pages =
-            settlementPages(shell::database(), m_number, shell::currentOperator().department, withRate);
-        if (withRate)
-            print::TPrintPayNote1Form::preview(pages, this);
-        else
-            print::TPrintPayNoteForm::preview(pages, this);
-    } catch (const WorkshopError &e) {
-        shell::Messages::info(this, e.message());
-    } catch (const store::DbError &e) {
-        shell::Messages::error(this, e.message());
-    }
+    previewSettlement(this, m_number, m_printRate->isChecked());
 }
 
 } // namespace workshop

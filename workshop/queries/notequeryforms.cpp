@@ -201,6 +201,16 @@ void NoteQueryForm::modifyClicked()
     modifyNote(number);
 }
 
+void NoteQueryForm::openModification(NoteEntryForm *form, const QString &number)
+{
+    if (!form->openForModification(number)) {
+        delete form;
+        return;
+    }
+    connect(form, &NoteEntryForm::noteSaved, this, &NoteQueryForm::requery);
+    form->exec();
+}
+
 TFindProduNoteForm::TFindProduNoteForm(QWidget *parent)
     : NoteQueryForm(parent, NoteTable::RepairOrders,
                     {QStringLiteral("托修单查询"), QStringLiteral("托修单修改"), QStringLiteral("按下本按钮将查询托修单!"),
@@ -227,13 +237,7 @@ void TFindProduNoteForm::modifyNote(const QString &number)
         shell::Messages::info(this, QStringLiteral("该托修单已经完成，只有经理或管理员才能修改!"));
         return;
     }
-    auto *form = new TEnterProduNoteForm(this);
-    if (!form->openForModification(number)) {
-        delete form;
-        return;
-    }
-    connect(form, &TEnterProduNoteForm::orderSaved, this, &NoteQueryForm::requery);
-    form->exec();
+    openModification(new TEnterProduNoteForm(this), number);
 }
 
 TFindPayNoteForm::TFindPayNoteForm(QWidget *parent)
@@ -262,13 +266,7 @@ void TFindPayNoteForm::modifyNote(const QString &number)
         shell::Messages::info(this, QStringLiteral("该结算单已经付款，只有经理或管理员才能修改!"));
         return;
     }
-    auto *form = new TEnterPayNoteForm(this);
-    if (!form->openForModification(number)) {
-        delete form;
-        return;
-    }
-    connect(form, &TEnterPayNoteForm::settlementSaved, this, &NoteQueryForm::requery);
-    form->exec();
+    openModification(new TEnterPayNoteForm(this), number);
 }
 
 } // namespace workshop

@@ -17,6 +17,8 @@ namespace shell { class DataGrid; class DateBox; }
 
 namespace workshop {
 
+class NoteEntryForm;
+
 class NoteQueryForm : public shell::FunctionForm {
     Q_OBJECT
 public:
@@ -48,6 +50,9 @@ protected:
 
     virtual void showNote(const QString &number) = 0;
     virtual void modifyNote(const QString &number) = 0;
+    // Opens the entry form (taking it over) on the saved note and queries again after
+    // each save; a number that is no longer saved leaves it unshown.
+    void openModification(NoteEntryForm *form, const QString &number);
 
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

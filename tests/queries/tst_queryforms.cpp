@@ -8,6 +8,7 @@
 #include "tests/settlements/settlementfixture.h"
 #include "tests/support/ui/formfixture.h"
 #include "tests/support/ui/uidriver.h"
+#include "tests/workshop/formhelpers.h"
 #include "workshop/forms/repairorderform.h"
 #include "workshop/queries/notedisplayforms.h"
 #include "workshop/queries/notequeryforms.h"
@@ -34,14 +35,6 @@ struct Shop {
     QString tooOld;          // received 6 days ago (plate 粤A12777)
     QString paidSettlement, openSettlement;
 };
-
-// The project keeps pictures of its forms and printouts for its documentation.
-void keepPicture(const QImage &image, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("JUNCHENG_SCREENSHOTS");
-    if (!dir.isEmpty())
-        QVERIFY(image.save(QDir(dir).filePath(name)));
-}
 
 QString orderReceived(store::Db &db, const QString &plate, int daysAgo)
 {

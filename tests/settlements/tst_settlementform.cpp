@@ -35,19 +35,6 @@ void seedShop(ui::FormFixture &f)
                      {kDept});
 }
 
-// The project keeps pictures of its forms and printouts for its documentation.
-void keepPicture(const QImage &image, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("JUNCHENG_SCREENSHOTS");
-    if (!dir.isEmpty())
-        QVERIFY(image.save(QDir(dir).filePath(name)));
-}
-
-QLineEdit *edit(QWidget *form, const char *label)
-{
-    return qobject_cast<QLineEdit *>(ui::box(form, QString::fromUtf8(label)));
-}
-
 int column(TEnterPayNoteForm *form, const char *field)
 {
     return form->lines()->fieldIndex(QString::fromUtf8(field));

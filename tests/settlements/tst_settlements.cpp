@@ -13,7 +13,7 @@ using store::Money;
 namespace {
 QString counter(store::Db &db)
 {
-    return db.scalar(QStringLiteral("SELECT 最后结算单号 FROM 部门信息 WHERE 部门编号 = '0000'")).toString();
+    return lastNumber(db, QStringLiteral("最后结算单号"));
 }
 } // namespace
 

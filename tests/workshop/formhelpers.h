@@ -1,11 +1,14 @@
 #pragma once
-// Helpers of the workshop form tests: typing into a grid cell as a person does.
+// Helpers of the workshop, settlement and query form tests: typing into a grid cell as a
+// person does, a box found by its label, pictures kept for the documentation.
 
 #include "shell/common/datagrid.h"
 #include "shell/common/gridview.h"
 #include "tests/support/ui/uidriver.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 
@@ -27,6 +30,21 @@ inline bool typeIntoCell(shell::DataGrid *grid, int row, int column, const QStri
     editor->clear();
     testsupport::ui::typeText(editor, text);
     return true;
+}
+
+// The line edit labelled `label` in the form.
+inline QLineEdit *edit(QWidget *form, const char *label)
+{
+    return qobject_cast<QLineEdit *>(testsupport::ui::box(form, QString::fromUtf8(label)));
+}
+
+// The project keeps pictures of its forms and printouts for its documentation
+// (in the folder JUNCHENG_SCREENSHOTS names, when it is set).
+inline void keepPicture(const QImage &image, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("JUNCHENG_SCREENSHOTS");
+    if (!dir.isEmpty())
+        QVERIFY(image.save(QDir(dir).filePath(name)));
 }
 
 inline void pressKey(QWidget *widget, Qt::Key key)

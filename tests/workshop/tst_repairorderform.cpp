@@ -47,19 +47,6 @@ void seedShop(ui::FormFixture &f)
                    QStringLiteral("管理员"));
 }
 
-// The project keeps pictures of its forms and printouts for its documentation.
-void keepPicture(const QImage &image, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("JUNCHENG_SCREENSHOTS");
-    if (!dir.isEmpty())
-        QVERIFY(image.save(QDir(dir).filePath(name)));
-}
-
-QLineEdit *edit(QWidget *form, const char *label)
-{
-    return qobject_cast<QLineEdit *>(ui::box(form, QString::fromUtf8(label)));
-}
-
 // Opens the picker by a double-click on the line grid and runs `work` in it.
 void inPicker(TEnterProduNoteForm *form, const std::function<void(TListInforToProNoteForm *)> &work)
 {

@@ -14,7 +14,7 @@ using store::Money;
 namespace {
 QString counter(store::Db &db)
 {
-    return db.scalar(QStringLiteral("SELECT 最后托修单号 FROM 部门信息 WHERE 部门编号 = '0000'")).toString();
+    return lastNumber(db, QStringLiteral("最后托修单号"));
 }
 
 SaveOptions newMode() { return {SaveMode::New, clerk(), std::nullopt, QDate(2024, 5, 6)}; }

@@ -26,6 +26,12 @@ inline int count(store::Db &db, const QString &table, const QString &where = QSt
     return db.scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(table, where), params).toInt();
 }
 
+// The head office's counter column (最后托修单号, 最后结算单号).
+inline QString lastNumber(store::Db &db, const QString &counterColumn)
+{
+    return db.scalar(QStringLiteral("SELECT %1 FROM 部门信息 WHERE 部门编号 = '0000'").arg(counterColumn)).toString();
+}
+
 inline QStringList journal(store::Db &db)
 {
     QStringList texts;

@@ -89,6 +89,19 @@ void NoteEntryForm::createRemarkBox()
     m_remark = textBox(100);
 }
 
+void NoteEntryForm::offerStaff(const QList<QComboBox *> &boxes)
+{
+    try {
+        const QStringList staff = employeeNames(shell::database());
+        for (QComboBox *box : boxes) {
+            box->addItems(staff);
+            box->setEditText(QString());
+        }
+    } catch (const store::DbError &e) {
+        shell::Messages::error(this, e.message());
+    }
+}
+
 void NoteEntryForm::place(QGridLayout *grid, int row, int column, const QString &text, QWidget *box, int span)
 {
     auto *label = new QLabel(text, this);

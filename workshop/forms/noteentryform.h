@@ -61,6 +61,8 @@ protected:
     void createVehicleBoxes();      // 车型 … 传真
     void createTotalBoxes();        // 附加费率, 材料附加管理费, 整单金额合计
     void createRemarkBox();
+    // Fills the staff drop-downs with the employee names, the boxes left empty.
+    void offerStaff(const QList<QComboBox *> &boxes);
     // A label with its buddy box at (row, column), the box spanning `span` columns.
     void place(QGridLayout *grid, int row, int column, const QString &text, QWidget *box, int span = 1);
     // Row 0 of the boxes under the grid: "附加费率" with "%", "材料附加管理费", "整单金额合计".

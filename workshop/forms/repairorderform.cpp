@@ -93,15 +93,7 @@ TEnterProduNoteForm::TEnterProduNoteForm(QWidget *parent) : NoteEntryForm(parent
 
     m_received->setDate(QDate::currentDate());
     m_expected->setDate(QDate::currentDate().addDays(kCompletionDays));
-    try {
-        const QStringList staff = employeeNames(shell::database());
-        for (QComboBox *box : {m_adviser, m_technician, m_inspector}) {
-            box->addItems(staff);
-            box->setEditText(QString());
-        }
-    } catch (const store::DbError &e) {
-        shell::Messages::error(this, e.message());
-    }
+    offerStaff({m_adviser, m_technician, m_inspector});
     showEmpty();
 }
 

@@ -36,6 +36,14 @@ QString rateText(double rate)
     return store::formatNumber(rate, QStringLiteral("###.##"));
 }
 
+// The vehicle and owner boxes both displays show, by label.
+QList<QPair<const char *, QString>> vehicleTexts(const NoteVehicle &v)
+{
+    return {{"车牌号码", v.plate}, {"车型", v.model}, {"颜色", v.colour}, {"VIN码", v.vin}, {"发动机码", v.engineNo},
+            {"接车里程", QString::number(v.mileage)}, {"车主", v.owner}, {"联系人", v.contact}, {"联系电话", v.phone},
+            {"手机", v.mobile}, {"地址", v.address}, {"邮编", v.postcode}, {"传真", v.fax}};
+}
+
 } // namespace
 
 NoteDisplayForm::NoteDisplayForm(QWidget *parent, const QString &title, bool withLabourRate)
@@ -138,14 +146,11 @@ bool TShowProduNoteForm::showNote(const QString &number)
     const RepairOrder &o = *order;
     m_number = o.number;
     const QList<QPair<const char *, QString>> texts{
-        {"托修单号：", o.number}, {"车牌号码", o.plate}, {"接车时间", dateText(o.received)},
-        {"预计完工时间", dateText(o.expectedCompletion)}, {"车型", o.model}, {"颜色", o.colour}, {"VIN码", o.vin},
-        {"发动机码", o.engineNo}, {"接车里程", QString::number(o.mileage)}, {"车主", o.owner}, {"联系人", o.contact},
-        {"联系电话", o.phone}, {"手机", o.mobile}, {"地址", o.address}, {"邮编", o.postcode}, {"传真", o.fax},
-        {"车辆状态", o.status}, {"接车前检查：", o.inspection}, {"附加费率", rateText(o.surchargeRate)},
+        {"托修单号：", o.number}, {"接车时间", dateText(o.received)},
+        {"预计完工时间", dateText(o.expectedCompletion)}, {"车辆状态", o.status}, {"接车前检查：", o.inspection}, {"附加费率", rateText(o.surchargeRate)},
         {"备注：", o.remark}, {"业务接待", o.adviser}, {"维修技师", o.technician}, {"质检员", o.inspector},
         {"客户签名", o.customerSignature}};
-    for (const auto &[label, text] : texts)
+    for (const auto &[label, text] : texts + vehicleTexts(o))
         setBox(QString::fromUtf8(label), text);
     showLines(o.lines, o.surchargeRate);
     return true;
@@ -247,12 +252,9 @@ bool TShowPayNoteForm::showNote(const QString &number)
     m_number = s.number;
     const QList<QPair<const char *, QString>> texts{
         {"结算单号：", s.number}, {"对应托修单号", s.repairOrder}, {"接车时间", dateText(s.received)},
-        {"完工时间", dateText(s.completed)}, {"应结算时间", dateText(s.due)}, {"车牌号码", s.plate}, {"车型", s.model},
-        {"颜色", s.colour}, {"VIN码", s.vin}, {"发动机码", s.engineNo}, {"接车里程", QString::number(s.mileage)},
-        {"车主", s.owner}, {"联系人", s.contact}, {"联系电话", s.phone}, {"手机", s.mobile}, {"邮编", s.postcode},
-        {"地址", s.address}, {"传真", s.fax}, {"附加费率", rateText(s.surchargeRate)}, {"备注：", s.remark},
+        {"完工时间", dateText(s.completed)}, {"应结算时间", dateText(s.due)}, {"附加费率", rateText(s.surchargeRate)}, {"备注：", s.remark},
         {"结算员", s.clerk}, {"总质检员", s.chiefInspector}};
-    for (const auto &[label, text] : texts)
+    for (const auto &[label, text] : texts + vehicleTexts(s))
         setBox(QString::fromUtf8(label), text);
     (s.payment == PaymentKind::OnAccount ? m_onAccount : m_cash)->setChecked(true);
     showLines(s.lines, s.surchargeRate);

@@ -96,15 +96,7 @@ TEnterPayNoteForm::TEnterPayNoteForm(QWidget *parent) : NoteEntryForm(parent, QS
 
     for (shell::DateBox *date : {m_received, m_completed, m_due})
         date->setDate(QDate::currentDate());
-    try {
-        const QStringList staff = employeeNames(shell::database());
-        for (QComboBox *box : {m_clerk, m_inspector}) {
-            box->addItems(staff);
-            box->setEditText(QString());
-        }
-    } catch (const store::DbError &e) {
-        shell::Messages::error(this, e.message());
-    }
+    offerStaff({m_clerk, m_inspector});
     showEmpty();
 }
 

@@ -19,7 +19,7 @@ inline QString savedOrder(store::Db &db, double labour = 100, double material = 
     o.surchargeRate = rate;
     o.technician = QStringLiteral("王强");
     o.lines = {labourLine(QStringLiteral("更换机油"), labour), materialLine(QStringLiteral("全合成机油"), material / 2, 2, cost / 2)};
-    workshop::saveRepairOrder(db, o, {workshop::SaveMode::New, clerk(), std::nullopt, QDate(2024, 5, 6)});
+    workshop::saveRepairOrder(db, o, orderNewMode());
     return o.number;
 }
 

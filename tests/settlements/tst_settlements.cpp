@@ -10,13 +10,6 @@ using namespace workshop;
 using namespace settletest;
 using store::Money;
 
-namespace {
-QString counter(store::Db &db)
-{
-    return lastNumber(db, QStringLiteral("最后结算单号"));
-}
-} // namespace
-
 class SettlementsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -29,7 +22,7 @@ private slots:
         QCOMPARE(loadSettlement(db, first)->department, kDept);
         abandonSettlement(db, first);
         QVERIFY(!loadSettlement(db, first));
-        QCOMPARE(counter(db), QStringLiteral("00000001"));
+        QCOMPARE(lastSettlementNumber(db), QStringLiteral("00000001"));
         QCOMPARE(beginSettlement(db, kDept), QStringLiteral("000000000002"));
         QVERIFY_THROWS_EXCEPTION(WorkshopError, beginSettlement(db, QStringLiteral("没有的部门")));
     }

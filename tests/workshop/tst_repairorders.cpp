@@ -11,16 +11,6 @@ using namespace workshop;
 using namespace workshoptest;
 using store::Money;
 
-namespace {
-QString counter(store::Db &db)
-{
-    return lastNumber(db, QStringLiteral("最后托修单号"));
-}
-
-SaveOptions newMode() { return {SaveMode::New, clerk(), std::nullopt, QDate(2024, 5, 6)}; }
-SaveOptions modifyMode() { return {SaveMode::Modify, manager(), std::nullopt, QDate(2024, 5, 6)}; }
-} // namespace
-
 class RepairOrdersTest : public QObject {
     Q_OBJECT
 private slots:
@@ -30,13 +20,13 @@ private slots:
         store::Db &db = t.db();
         const QString first = beginRepairOrder(db, kDept);
         QCOMPARE(first, QStringLiteral("000000000001"));
-        QCOMPARE(counter(db), QStringLiteral("00000001"));
+        QCOMPARE(lastRepairOrderNumber(db), QStringLiteral("00000001"));
         const auto header = loadRepairOrder(db, first);
         QVERIFY(header);
         QCOMPARE(header->department, kDept);
         QVERIFY(header->plate.isEmpty());
         QVERIFY_THROWS_EXCEPTION(WorkshopError, beginRepairOrder(db, QStringLiteral("没有的部门")));
-        QCOMPARE(counter(db), QStringLiteral("00000001"));
+        QCOMPARE(lastRepairOrderNumber(db), QStringLiteral("00000001"));
     }
 
     void leavingAnUnsavedOrderRemovesItButKeepsTheCounter()
@@ -46,7 +36,7 @@ private slots:
         const QString no = beginRepairOrder(db, kDept);
         abandonRepairOrder(db, no);
         QCOMPARE(count(db, QStringLiteral("托修单主表")), 0);
-        QCOMPARE(counter(db), QStringLiteral("00000001"));
+        QCOMPARE(lastRepairOrderNumber(db), QStringLiteral("00000001"));
         QCOMPARE(beginRepairOrder(db, kDept), QStringLiteral("000000000002"));
     }
 
@@ -56,7 +46,7 @@ private slots:
         store::Db &db = t.db();
         QVERIFY(!customers::findByPlate(db, QStringLiteral("粤A12345")));
         const QString no = beginRepairOrder(db, kDept);
-        SaveOptions opt = newMode();
+        SaveOptions opt = orderNewMode();
         opt.nextServiceDate = QDate(2024, 8, 6);
         const SaveResult r = saveRepairOrder(db, sampleOrder(no), opt);
         QVERIFY(r.customerCreated);
@@ -76,7 +66,7 @@ private slots:
         again.owner = QStringLiteral("顺达物流二部");
         again.mileage = 90000;
         again.mobile = QStringLiteral("13900139000");
-        QVERIFY(!saveRepairOrder(db, again, newMode()).customerCreated);
+        QVERIFY(!saveRepairOrder(db, again, orderNewMode()).customerCreated);
         QCOMPARE(count(db, QStringLiteral("客户信息表")), 1);
         const auto v = customers::findByPlate(db, QStringLiteral("粤A12345"));
         QCOMPARE(v->owner, QStringLiteral("陈大文"));
@@ -114,7 +104,7 @@ private slots:
         if (!withLines)
             o.lines = {NoteLine{}};     // a blank line counts as none
         try {
-            saveRepairOrder(db, o, newMode());
+            saveRepairOrder(db, o, orderNewMode());
             QVERIFY2(message.isEmpty(), "the order was saved");
             QCOMPARE(loadRepairOrder(db, o.number)->expectedCompletion, o.received.addDays(completionDays));
         } catch (const WorkshopError &e) {
@@ -137,7 +127,7 @@ private slots:
         both.remark = QStringLiteral("原厂");
         o.lines = {materialLine(QStringLiteral("机油滤清器"), 45, 1, 30), NoteLine{}, labourLine(QStringLiteral("四轮定位"), 120),
                    both};
-        QCOMPARE(saveRepairOrder(db, o, newMode()).linesStored, 3);
+        QCOMPARE(saveRepairOrder(db, o, orderNewMode()).linesStored, 3);
         const QList<NoteLine> lines = repairOrderLines(db, o.number);
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0].goodsName, QStringLiteral("机油滤清器"));
@@ -176,7 +166,7 @@ private slots:
         testsupport::TestDatabase t;
         store::Db &db = t.db();
         RepairOrder o = sampleOrder(beginRepairOrder(db, kDept));
-        saveRepairOrder(db, o, newMode());
+        saveRepairOrder(db, o, orderNewMode());
         const auto flags0 = db.one(QStringLiteral("SELECT 审核标志, 取车标志, 完成标志, 付款标志 FROM 托修单主表"));
         for (int i = 0; i < 4; ++i)
             QCOMPARE(flags0->value(i).toInt(), 0);
@@ -189,7 +179,7 @@ private slots:
         QCOMPARE(loaded.lines.size(), 2);
         loaded.lines = {labourLine(QStringLiteral("洗车"), 20)};
         loaded.status = QStringLiteral("维修完成");
-        saveRepairOrder(db, loaded, modifyMode());
+        saveRepairOrder(db, loaded, orderModifyMode());
 
         const RepairOrder after = *loadRepairOrder(db, o.number);
         QVERIFY(after.finished && after.paid && !after.audited && !after.collected);
@@ -211,7 +201,7 @@ private slots:
         o.technician = QStringLiteral("王强");
         o.inspector = QStringLiteral("赵刚");
         o.customerSignature = QStringLiteral("陈");
-        saveRepairOrder(db, o, newMode());
+        saveRepairOrder(db, o, orderNewMode());
         RepairOrder back = *loadRepairOrder(db, o.number);
         QCOMPARE(back.department, kDept);
         QCOMPARE(back.clerk, clerk().name);
@@ -234,14 +224,14 @@ private slots:
         store::Db &db = t.db();
         RepairOrder o = sampleOrder(beginRepairOrder(db, kDept));
         o.lines.append(labourLine(QString(101, QLatin1Char('x')), 1));   // wider than 维修项目 holds
-        QVERIFY_THROWS_EXCEPTION(store::DbError, saveRepairOrder(db, o, newMode()));
+        QVERIFY_THROWS_EXCEPTION(store::DbError, saveRepairOrder(db, o, orderNewMode()));
         QCOMPARE(count(db, QStringLiteral("托修单子表")), 0);
         QCOMPARE(count(db, QStringLiteral("客户信息表")), 0);
         QVERIFY(journal(db).isEmpty());
         QVERIFY(loadRepairOrder(db, o.number)->plate.isEmpty());
         // The same order saves once the line is mended.
         o.lines.removeLast();
-        QCOMPARE(saveRepairOrder(db, o, newMode()).linesStored, 2);
+        QCOMPARE(saveRepairOrder(db, o, orderNewMode()).linesStored, 2);
     }
 
     void aSavedOrderKeepsItsNumberWhenItsReservedRowVanished()
@@ -250,9 +240,9 @@ private slots:
         store::Db &db = t.db();
         RepairOrder o = sampleOrder(beginRepairOrder(db, kDept));
         abandonRepairOrder(db, o.number);
-        saveRepairOrder(db, o, newMode());
+        saveRepairOrder(db, o, orderNewMode());
         QCOMPARE(loadRepairOrder(db, o.number)->plate, o.plate);
-        QVERIFY_THROWS_EXCEPTION(WorkshopError, saveRepairOrder(db, sampleOrder(QStringLiteral("000099999999")), modifyMode()));
+        QVERIFY_THROWS_EXCEPTION(WorkshopError, saveRepairOrder(db, sampleOrder(QStringLiteral("000099999999")), orderModifyMode()));
     }
 };
 

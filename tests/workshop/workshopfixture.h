@@ -26,10 +26,24 @@ inline int count(store::Db &db, const QString &table, const QString &where = QSt
     return db.scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(table, where), params).toInt();
 }
 
-// The head office's counter column (最后托修单号, 最后结算单号).
-inline QString lastNumber(store::Db &db, const QString &counterColumn)
+// The head office's counter columns 最后托修单号 and 最后结算单号.
+inline QString lastRepairOrderNumber(store::Db &db)
 {
-    return db.scalar(QStringLiteral("SELECT %1 FROM 部门信息 WHERE 部门编号 = '0000'").arg(counterColumn)).toString();
+    return db.scalar(QStringLiteral("SELECT 最后托修单号 FROM 部门信息 WHERE 部门编号 = '0000'")).toString();
+}
+inline QString lastSettlementNumber(store::Db &db)
+{
+    return db.scalar(QStringLiteral("SELECT 最后结算单号 FROM 部门信息 WHERE 部门编号 = '0000'")).toString();
+}
+
+// Repair order saves by the clerk (new) and the manager (modification) on 2024-05-06.
+inline workshop::SaveOptions orderNewMode()
+{
+    return {workshop::SaveMode::New, clerk(), std::nullopt, QDate(2024, 5, 6)};
+}
+inline workshop::SaveOptions orderModifyMode()
+{
+    return {workshop::SaveMode::Modify, manager(), std::nullopt, QDate(2024, 5, 6)};
 }
 
 inline QStringList journal(store::Db &db)

@@ -3,6 +3,7 @@
 #include "workshop/forms/notelinegrid.h"
 #include "workshop/repairorderprint.h"
 #include "workshop/settlements/settlements.h"
+#include "workshop/settlements/settlementchoices.h"
 #include "workshop/settlements/settlementpreview.h"
 #include "print/layouts/repairorder.h"
 #include "print/layouts/worknote.h"
@@ -13,7 +14,6 @@
 #include "shell/common/operatorcontext.h"
 #include "store/displayformat.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -208,28 +208,22 @@ TShowPayNoteForm::TShowPayNoteForm(QWidget *parent) : NoteDisplayForm(parent, QS
     addBox(m_bottom, 0, 0, QStringLiteral("附加费率"));
     addBox(m_bottom, 0, 2, QStringLiteral("材料附加管理费"));
     addBox(m_bottom, 0, 4, QStringLiteral("整单金额合计"));
-    m_cash = new QRadioButton(QStringLiteral("现金"), this);
-    m_onAccount = new QRadioButton(QStringLiteral("记帐"), this);
-    auto *payment = new QButtonGroup(this);
-    payment->addButton(m_cash);
-    payment->addButton(m_onAccount);
-    m_cash->setChecked(true);
-    m_cash->setEnabled(false);
-    m_onAccount->setEnabled(false);
+    m_payment = createPaymentChoice(this);
+    m_payment.cash->setEnabled(false);
+    m_payment.onAccount->setEnabled(false);
     m_unpaid = new QLabel(QStringLiteral("（未付款）"), this);
     m_unpaid->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     m_unpaid->hide();
     auto *paymentRow = new QHBoxLayout;
-    paymentRow->addWidget(m_cash);
-    paymentRow->addWidget(m_onAccount);
+    paymentRow->addWidget(m_payment.cash);
+    paymentRow->addWidget(m_payment.onAccount);
     paymentRow->addWidget(m_unpaid);
     paymentRow->addStretch();
     m_bottom->addLayout(paymentRow, 0, 6, 1, 2);
     addBox(m_bottom, 1, 0, QStringLiteral("备注："), 7);
     addBox(m_bottom, 2, 0, QStringLiteral("结算员"));
     addBox(m_bottom, 2, 2, QStringLiteral("总质检员"));
-    m_printRate = new QCheckBox(QStringLiteral("打印工时单价"), this);
-    m_printRate->setChecked(true);
+    m_printRate = createPrintRateBox(this);
     m_bottom->addWidget(m_printRate, 2, 6, 1, 2);
 
     connect(addButton(QStringLiteral("打印"), QStringLiteral("按下本按钮将打印结算单!")), &QPushButton::clicked, this,
@@ -256,7 +250,7 @@ bool TShowPayNoteForm::showNote(const QString &number)
         {"结算员", s.clerk}, {"总质检员", s.chiefInspector}};
     for (const auto &[label, text] : texts + vehicleTexts(s))
         setBox(QString::fromUtf8(label), text);
-    (s.payment == PaymentKind::OnAccount ? m_onAccount : m_cash)->setChecked(true);
+    m_payment.show(s.payment);
     showLines(s.lines, s.surchargeRate);
     m_unpaid->setVisible(!s.paid);
     return true;

@@ -8,6 +8,7 @@
 //   workshop::TShowPayNoteForm::open(this, "000000000012");
 
 #include "workshop/notelines.h"
+#include "workshop/settlements/settlementchoices.h"
 #include "shell/common/formframe.h"
 
 #include <QHash>
@@ -16,7 +17,6 @@ class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 namespace shell { class DataGrid; class LineModel; }
 
 namespace workshop {
@@ -78,7 +78,7 @@ private:
     void printSettlement();
     QString m_number;
     QLabel *m_unpaid;
-    QRadioButton *m_cash, *m_onAccount;
+    PaymentChoice m_payment;
     QCheckBox *m_printRate;
 };
 

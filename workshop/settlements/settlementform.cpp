@@ -1,4 +1,5 @@
 #include "workshop/settlements/settlementform.h"
+#include "workshop/settlements/settlementchoices.h"
 #include "workshop/settlements/settlementlines.h"
 #include "workshop/settlements/settlementpreview.h"
 #include "shell/common/database.h"
@@ -9,7 +10,6 @@
 #include "shell/common/operatorcontext.h"
 #include "store/displayformat.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -37,14 +37,8 @@ TEnterPayNoteForm::TEnterPayNoteForm(QWidget *parent) : NoteEntryForm(parent, QS
     createRemarkBox();
     m_clerk = staffBox();
     m_inspector = staffBox();
-    m_cash = new QRadioButton(QStringLiteral("现金"), this);
-    m_onAccount = new QRadioButton(QStringLiteral("记帐"), this);
-    auto *payment = new QButtonGroup(this);
-    payment->addButton(m_cash);
-    payment->addButton(m_onAccount);
-    m_cash->setChecked(true);
-    m_printRate = new QCheckBox(QStringLiteral("打印工时单价"), this);
-    m_printRate->setChecked(true);
+    m_payment = createPaymentChoice(this);
+    m_printRate = createPrintRateBox(this);
 
     m_input = new QWidget(body());
     auto *top = new QGridLayout(m_input);
@@ -76,8 +70,8 @@ TEnterPayNoteForm::TEnterPayNoteForm(QWidget *parent) : NoteEntryForm(parent, QS
     bottom->setContentsMargins(0, 0, 0, 0);
     placeTotals(bottom);
     auto *paymentRow = new QHBoxLayout;
-    paymentRow->addWidget(m_cash);
-    paymentRow->addWidget(m_onAccount);
+    paymentRow->addWidget(m_payment.cash);
+    paymentRow->addWidget(m_payment.onAccount);
     bottom->addLayout(paymentRow, 0, 6, 1, 2);
     place(bottom, 1, 0, QStringLiteral("备注："), m_remark, 7);
     place(bottom, 2, 0, QStringLiteral("结算员"), m_clerk);
@@ -173,7 +167,7 @@ void TEnterPayNoteForm::showSettlement(const Settlement &s)
     m_clerk->setEditText(s.clerk);
     m_inspector->setEditText(s.chiefInspector);
     m_customerSignature = s.customerSignature;
-    (s.payment == PaymentKind::OnAccount ? m_onAccount : m_cash)->setChecked(true);
+    m_payment.show(s.payment);
 }
 
 void TEnterPayNoteForm::loadRepairOrder()
@@ -214,7 +208,7 @@ Settlement TEnterPayNoteForm::settlementFromBoxes() const
     s.due = m_due->date();
     readVehicle(s);
     s.surchargeRate = parseRate(m_rate->text());
-    s.payment = m_onAccount->isChecked() ? PaymentKind::OnAccount : PaymentKind::Cash;
+    s.payment = m_payment.kind();
     s.remark = m_remark->text();
     s.clerk = m_clerk->currentText();
     s.technician = m_technician;

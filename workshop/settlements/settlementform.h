@@ -9,11 +9,11 @@
 // ("打印工时单价"); leaving an unsaved new settlement removes its reserved rows.
 
 #include "workshop/forms/noteentryform.h"
+#include "workshop/settlements/settlementchoices.h"
 #include "workshop/settlements/settlements.h"
 
 class QCheckBox;
 class QComboBox;
-class QRadioButton;
 namespace shell { class DateBox; }
 
 namespace workshop {
@@ -51,7 +51,7 @@ private:
     QLineEdit *m_repairOrder;
     shell::DateBox *m_received, *m_completed, *m_due;
     QComboBox *m_clerk, *m_inspector;
-    QRadioButton *m_cash, *m_onAccount;
+    PaymentChoice m_payment;
     QCheckBox *m_printRate;
 
     // Not shown: carried from the repair order or the loaded settlement to the save.

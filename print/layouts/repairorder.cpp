@@ -1,7 +1,5 @@
 #include "print/layouts/repairorder.h"
 #include "print/layouts/notepieces.h"
-#include "print/preview.h"
-#include "print/rowsource.h"
 
 namespace print {
 
@@ -35,16 +33,6 @@ Report TPrintProduNoteForm::layout()
 
     addPageNumbers(r);
     return r;
-}
-
-PageModel TPrintProduNoteForm::build(const QVariantMap &values, const QList<QVariantMap> &lines)
-{
-    return buildPages(layout(), MapRows(lines), values);
-}
-
-void TPrintProduNoteForm::preview(const PageModel &pages, QWidget *parent)
-{
-    showPreview(pages, parent);
 }
 
 } // namespace print

@@ -11,21 +11,13 @@
 //   "整单金额合计" T, the grand total (printed also in capital numerals)
 // as store::Money. Lines are maps keyed by the 托修单子表 columns.
 
-#include "print/pagemodel.h"
-
-#include <QList>
-#include <QVariantMap>
-
-class QWidget;
+#include "print/layouts/printednote.h"
 
 namespace print {
 
-class TPrintProduNoteForm {
+class TPrintProduNoteForm : public PrintedNote<TPrintProduNoteForm> {
 public:
     static Report layout();
-    static PageModel build(const QVariantMap &values, const QList<QVariantMap> &lines);
-    // Shows the previewer (print, zoom, pages) and returns when it is closed.
-    static void preview(const PageModel &pages, QWidget *parent);
 };
 
 } // namespace print

@@ -1,6 +1,4 @@
 #include "print/layouts/settlement.h"
-#include "print/preview.h"
-#include "print/rowsource.h"
 
 namespace print {
 
@@ -66,29 +64,9 @@ Report TPrintPayNoteForm::layout()
     return settlementLayout(false);
 }
 
-PageModel TPrintPayNoteForm::build(const QVariantMap &values, const QList<QVariantMap> &lines)
-{
-    return buildPages(layout(), MapRows(lines), values);
-}
-
-void TPrintPayNoteForm::preview(const PageModel &pages, QWidget *parent)
-{
-    showPreview(pages, parent);
-}
-
 Report TPrintPayNote1Form::layout()
 {
     return settlementLayout(true);
-}
-
-PageModel TPrintPayNote1Form::build(const QVariantMap &values, const QList<QVariantMap> &lines)
-{
-    return buildPages(layout(), MapRows(lines), values);
-}
-
-void TPrintPayNote1Form::preview(const PageModel &pages, QWidget *parent)
-{
-    showPreview(pages, parent);
 }
 
 } // namespace print

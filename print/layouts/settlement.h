@@ -13,28 +13,18 @@
 // (putNoteTotals in notepieces.h). Lines are maps keyed by the 结算单子表 columns.
 
 #include "print/layouts/notepieces.h"
-#include "print/pagemodel.h"
-
-#include <QList>
-#include <QVariantMap>
-
-class QWidget;
+#include "print/layouts/printednote.h"
 
 namespace print {
 
-class TPrintPayNoteForm {
+class TPrintPayNoteForm : public PrintedNote<TPrintPayNoteForm> {
 public:
     static Report layout();
-    static PageModel build(const QVariantMap &values, const QList<QVariantMap> &lines);
-    // Shows the previewer (print, zoom, pages) and returns when it is closed.
-    static void preview(const PageModel &pages, QWidget *parent);
 };
 
-class TPrintPayNote1Form {
+class TPrintPayNote1Form : public PrintedNote<TPrintPayNote1Form> {
 public:
     static Report layout();
-    static PageModel build(const QVariantMap &values, const QList<QVariantMap> &lines);
-    static void preview(const PageModel &pages, QWidget *parent);
 };
 
 } // namespace print

@@ -1,7 +1,5 @@
 #include "print/layouts/worknote.h"
 #include "print/layouts/notepieces.h"
-#include "print/preview.h"
-#include "print/rowsource.h"
 
 namespace print {
 
@@ -44,16 +42,6 @@ Report TPrintWorkNoteForm::layout()
 
     addPageNumbers(r);
     return r;
-}
-
-PageModel TPrintWorkNoteForm::build(const QVariantMap &values, const QList<QVariantMap> &lines)
-{
-    return buildPages(layout(), MapRows(lines), values);
-}
-
-void TPrintWorkNoteForm::preview(const PageModel &pages, QWidget *parent)
-{
-    showPreview(pages, parent);
 }
 
 } // namespace print

@@ -7,21 +7,13 @@
 // Values the layout reads: the 托修单主表 columns of the order and the 部门名称 of the
 // company. Lines are maps keyed by the 托修单子表 columns.
 
-#include "print/pagemodel.h"
-
-#include <QList>
-#include <QVariantMap>
-
-class QWidget;
+#include "print/layouts/printednote.h"
 
 namespace print {
 
-class TPrintWorkNoteForm {
+class TPrintWorkNoteForm : public PrintedNote<TPrintWorkNoteForm> {
 public:
     static Report layout();
-    static PageModel build(const QVariantMap &values, const QList<QVariantMap> &lines);
-    // Shows the previewer (print, zoom, pages) and returns when it is closed.
-    static void preview(const PageModel &pages, QWidget *parent);
 };
 
 } // namespace print

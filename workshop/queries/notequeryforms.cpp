@@ -198,11 +198,23 @@ void NoteQueryForm::modifyClicked()
         shell::Messages::info(this, m_texts.nothingToModify);
         return;
     }
-    modifyNote(number);
+    openModification(number);
 }
 
-void NoteQueryForm::openModification(NoteEntryForm *form, const QString &number)
+void NoteQueryForm::openModification(const QString &number)
 {
+    bool allowed = false;
+    try {
+        allowed = mayModifyNote(number);
+    } catch (const store::DbError &e) {
+        shell::Messages::error(this, e.message());
+        return;
+    }
+    if (!allowed) {
+        shell::Messages::info(this, m_texts.modifyRefused);
+        return;
+    }
+    NoteEntryForm *form = createEntryForm();
     if (!form->openForModification(number)) {
         delete form;
         return;
@@ -214,7 +226,8 @@ void NoteQueryForm::openModification(NoteEntryForm *form, const QString &number)
 TFindProduNoteForm::TFindProduNoteForm(QWidget *parent)
     : NoteQueryForm(parent, NoteTable::RepairOrders,
                     {QStringLiteral("托修单查询"), QStringLiteral("托修单修改"), QStringLiteral("按下本按钮将查询托修单!"),
-                     QStringLiteral("没有可以查看的托修单!"), QStringLiteral("没有可以修改的托修单!")})
+                     QStringLiteral("没有可以查看的托修单!"), QStringLiteral("没有可以修改的托修单!"),
+                     QStringLiteral("该托修单已经完成，只有经理或管理员才能修改!")})
 {
     runQuery();
 }
@@ -224,26 +237,22 @@ void TFindProduNoteForm::showNote(const QString &number)
     TShowProduNoteForm::open(this, number);
 }
 
-void TFindProduNoteForm::modifyNote(const QString &number)
+bool TFindProduNoteForm::mayModifyNote(const QString &number)
 {
-    std::optional<RepairOrder> order;
-    try {
-        order = loadRepairOrder(shell::database(), number);
-    } catch (const store::DbError &e) {
-        shell::Messages::error(this, e.message());
-        return;
-    }
-    if (order && !mayModify(*order, shell::currentOperator())) {
-        shell::Messages::info(this, QStringLiteral("该托修单已经完成，只有经理或管理员才能修改!"));
-        return;
-    }
-    openModification(new TEnterProduNoteForm(this), number);
+    const std::optional<RepairOrder> order = loadRepairOrder(shell::database(), number);
+    return !order || mayModify(*order, shell::currentOperator());
+}
+
+NoteEntryForm *TFindProduNoteForm::createEntryForm()
+{
+    return new TEnterProduNoteForm(this);
 }
 
 TFindPayNoteForm::TFindPayNoteForm(QWidget *parent)
     : NoteQueryForm(parent, NoteTable::Settlements,
                     {QStringLiteral("结算单查询"), QStringLiteral("结算单修改"), QStringLiteral("按下本按钮将查询结算单!"),
-                     QStringLiteral("没有可以查看的结算单!"), QStringLiteral("没有可以修改的结算单!")})
+                     QStringLiteral("没有可以查看的结算单!"), QStringLiteral("没有可以修改的结算单!"),
+                     QStringLiteral("该结算单已经付款，只有经理或管理员才能修改!")})
 {
     runQuery();
 }
@@ -253,20 +262,15 @@ void TFindPayNoteForm::showNote(const QString &number)
     TShowPayNoteForm::open(this, number);
 }
 
-void TFindPayNoteForm::modifyNote(const QString &number)
+bool TFindPayNoteForm::mayModifyNote(const QString &number)
 {
-    std::optional<Settlement> settlement;
-    try {
-        settlement = loadSettlement(shell::database(), number);
-    } catch (const store::DbError &e) {
-        shell::Messages::error(this, e.message());
-        return;
-    }
-    if (settlement && !mayModify(*settlement, shell::currentOperator())) {
-        shell::Messages::info(this, QStringLiteral("该结算单已经付款，只有经理或管理员才能修改!"));
-        return;
-    }
-    openModification(new TEnterPayNoteForm(this), number);
+    const std::optional<Settlement> settlement = loadSettlement(shell::database(), number);
+    return !settlement || mayModify(*settlement, shell::currentOperator());
+}
+
+NoteEntryForm *TFindPayNoteForm::createEntryForm()
+{
+    return new TEnterPayNoteForm(this);
 }
 
 } // namespace workshop

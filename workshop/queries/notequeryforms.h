@@ -45,14 +45,15 @@ protected:
         QString queryHint;
         QString nothingToShow;      // double-click on an empty list
         QString nothingToModify;    // "修改" on an empty list
+        QString modifyRefused;      // a finished or paid note and an operator who may not modify it
     };
     NoteQueryForm(QWidget *parent, NoteTable table, const Texts &texts);
 
     virtual void showNote(const QString &number) = 0;
-    virtual void modifyNote(const QString &number) = 0;
-    // Opens the entry form (taking it over) on the saved note and queries again after
-    // each save; a number that is no longer saved leaves it unshown.
-    void openModification(NoteEntryForm *form, const QString &number);
+    // Whether the operator may modify the saved note (true for a number no longer saved:
+    // the entry form then says so). May throw store::DbError.
+    virtual bool mayModifyNote(const QString &number) = 0;
+    virtual NoteEntryForm *createEntryForm() = 0;
 
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -61,6 +62,8 @@ private:
     void applyCommand();
     void showCurrent();
     void modifyClicked();
+    // Opens the entry form on the saved note and queries again after each save.
+    void openModification(const QString &number);
 
     NoteTable m_table;
     Texts m_texts;
@@ -81,7 +84,8 @@ public:
 
 protected:
     void showNote(const QString &number) override;
-    void modifyNote(const QString &number) override;
+    bool mayModifyNote(const QString &number) override;
+    NoteEntryForm *createEntryForm() override;
 };
 
 class TFindPayNoteForm : public NoteQueryForm {
@@ -91,7 +95,8 @@ public:
 
 protected:
     void showNote(const QString &number) override;
-    void modifyNote(const QString &number) override;
+    bool mayModifyNote(const QString &number) override;
+    NoteEntryForm *createEntryForm() override;
 };
 
 } // namespace workshop

@@ -1,6 +1,6 @@
 #include "stock/categoryservice.h"
-#include "stock/stockerror.h"
 #include "store/journal.h"
+#include "store/ruleerror.h"
 
 using store::Db;
 
@@ -41,10 +41,10 @@ QString nextCategoryCode(Db &db)
     bool ok = false;
     const int number = highest.isEmpty() ? 100 : highest.toInt(&ok);
     if (!highest.isEmpty() && !ok)
-        throw StockError(QStringLiteral("物品类别编号\"%1\"不是数字,无法生成新的类别编号!").arg(highest));
+        throw store::RuleError(QStringLiteral("物品类别编号\"%1\"不是数字,无法生成新的类别编号!").arg(highest));
     const int next = number + 1;
     if (next > 999)
-        throw StockError(QStringLiteral("物品类别编号已用完(最多到999),不能再新增物品类别!"));
+        throw store::RuleError(QStringLiteral("物品类别编号已用完(最多到999),不能再新增物品类别!"));
     // Shorter numbers are padded from "100": 1 becomes "101".
     const QString digits = QString::number(next);
     return QStringLiteral("100").left(3 - digits.size()) + digits;
@@ -54,12 +54,12 @@ Category addCategory(Db &db, const QString &name, const QString &operatorName)
 {
     const QString n = name.trimmed();
     if (n.isEmpty())
-        throw StockError(QStringLiteral("请输入物品类别名称,该项不能为空!"), QStringLiteral("物品类别"));
+        throw store::RuleError(QStringLiteral("请输入物品类别名称,该项不能为空!"), QStringLiteral("物品类别"));
     if (store::gbkWidth(n) > 24)
-        throw StockError(QStringLiteral("物品类别名称最长24个字节(12个汉字),请重新输入!"), QStringLiteral("物品类别"));
+        throw store::RuleError(QStringLiteral("物品类别名称最长24个字节(12个汉字),请重新输入!"), QStringLiteral("物品类别"));
     store::Transaction tx(db);
     if (categoryByName(db, n))
-        throw StockError(QStringLiteral("该物品类别已经存在，无需重复设置！"), QStringLiteral("物品类别"));
+        throw store::RuleError(QStringLiteral("该物品类别已经存在，无需重复设置！"), QStringLiteral("物品类别"));
     const Category c{nextCategoryCode(db), n, QStringLiteral("0000")};
     db.execWrite(QStringLiteral("INSERT INTO 物品类别 (物品类别编号, 物品类别, 最后编号) VALUES (?, ?, ?)"),
                  {c.code, c.name, c.lastSequence});
@@ -71,7 +71,7 @@ Category addCategory(Db &db, const QString &name, const QString &operatorName)
 void deleteCategory(Db &db, const QString &name, const shell::OperatorContext &who)
 {
     if (!who.canDeleteOrModifyCompleted())
-        throw StockError(QStringLiteral("只有经理或管理员才能删除物品类别信息!"));
+        throw store::RuleError(QStringLiteral("只有经理或管理员才能删除物品类别信息!"));
     store::Transaction tx(db);
     db.execWrite(QStringLiteral("DELETE FROM 物品信息表 WHERE 物品类别 = ?"), {name});
     db.execWrite(QStringLiteral("DELETE FROM 物品库存表 WHERE 物品类型 = ?"), {name});

@@ -21,11 +21,11 @@ std::optional<Category> categoryByName(store::Db &db, const QString &name);
 std::optional<Category> categoryByCode(store::Db &db, const QString &code);
 
 // The code the next category gets: "101" for the first; the highest plus one, padded
-// from "100". Throws StockError once "999" is used.
+// from "100". Throws store::RuleError once "999" is used.
 QString nextCategoryCode(store::Db &db);
 
 // Adds a category with 最后编号 "0000" and its journal entry, taking the next code at
-// the moment of saving. Refuses (StockError) an empty, too long or existing name.
+// the moment of saving. Refuses (store::RuleError) an empty, too long or existing name.
 Category addCategory(store::Db &db, const QString &name, const QString &operatorName);
 
 // Deletes the category, its goods and the stock rows of its goods (by 物品类型), with

@@ -1,9 +1,9 @@
 #include "stock/goodsservice.h"
 #include "stock/categoryservice.h"
-#include "stock/stockerror.h"
 #include "stock/stockquery.h"
 #include "stock/stockrules.h"
 #include "store/journal.h"
+#include "store/ruleerror.h"
 
 using store::Db;
 using store::Money;
@@ -65,19 +65,13 @@ Goods trimmed(Goods g)
     return g;
 }
 
-void checkWidth(const QString &text, int bytes, const QString &label)
-{
-    if (store::gbkWidth(text) > bytes)
-        throw StockError(QStringLiteral("%1最长%2个字节(%3个汉字),请重新输入!").arg(label).arg(bytes).arg(bytes / 2), label);
-}
-
 // Refuses a name or barcode another goods already holds.
 void checkUnique(Db &db, const Goods &g)
 {
     if (goodsWithName(db, g.name, g.code))
-        throw StockError(QStringLiteral("资料表内已存在该相同名称的物品，不能再新增!"), QStringLiteral("物品全称"));
+        throw store::RuleError(QStringLiteral("资料表内已存在该相同名称的物品，不能再新增!"), QStringLiteral("物品全称"));
     if (!g.barcode.isEmpty() && goodsWithBarcode(db, g.barcode, g.code))
-        throw StockError(QStringLiteral("资料表内已存在该相同条形码或编码的物品，条形码或编码不能重复!"), QStringLiteral("条形码"));
+        throw store::RuleError(QStringLiteral("资料表内已存在该相同条形码或编码的物品，条形码或编码不能重复!"), QStringLiteral("条形码"));
 }
 
 // The next sequence of a category after `last`, skipping codes already in the catalogue
@@ -88,11 +82,11 @@ GoodsCode nextFreeCode(Db &db, const Category &category)
     bool ok = last.isEmpty();
     int sequence = last.isEmpty() ? 0 : last.toInt(&ok);
     if (!ok)
-        throw StockError(QStringLiteral("物品类别\"%1\"的最后编号\"%2\"不是数字,无法生成物品编号!").arg(category.name, last));
+        throw store::RuleError(QStringLiteral("物品类别\"%1\"的最后编号\"%2\"不是数字,无法生成物品编号!").arg(category.name, last));
     for (;;) {
         ++sequence;
         if (sequence > 9999)
-            throw StockError(QStringLiteral("物品类别\"%1\"的物品编号已用完(最多9999个),不能再新增物品!").arg(category.name));
+            throw store::RuleError(QStringLiteral("物品类别\"%1\"的物品编号已用完(最多9999个),不能再新增物品!").arg(category.name));
         const QString seq = QStringLiteral("%1").arg(sequence, 4, 10, QLatin1Char('0'));
         const QString code = category.code.trimmed() + seq;
         if (!db.exists(QStringLiteral("SELECT 1 FROM 物品信息表 WHERE 物品编号 = ?"), {code}))
@@ -106,7 +100,7 @@ Category categoryForCode(Db &db, const QString &categoryName, bool lock)
                                          "ORDER BY 物品类别编号%1").arg(lock ? db.forUpdate() : QString()),
                           {categoryName.trimmed()});
     if (!r || categoryName.trimmed().isEmpty())
-        throw StockError(QStringLiteral("没有找到您所输入的物品类别,请重新选择再进行新建!"), QStringLiteral("物品类别"));
+        throw store::RuleError(QStringLiteral("没有找到您所输入的物品类别,请重新选择再进行新建!"), QStringLiteral("物品类别"));
     return {r->value(0).toString(), r->value(1).toString(), r->value(2).toString()};
 }
 
@@ -153,25 +147,25 @@ void checkGoods(const Goods &goods, GoodsMode mode)
     const Goods g = trimmed(goods);
     const bool adding = mode == GoodsMode::Adding;
     if (g.name.isEmpty())
-        throw StockError(QStringLiteral("请输入物品名称,物品名称不能为空!"), QStringLiteral("物品全称"));
+        throw store::RuleError(QStringLiteral("请输入物品名称,物品名称不能为空!"), QStringLiteral("物品全称"));
     if (g.unit.isEmpty())
-        throw StockError(QStringLiteral("请输入物品单位,物品单位不能空!"), QStringLiteral("物品单位"));
+        throw store::RuleError(QStringLiteral("请输入物品单位,物品单位不能空!"), QStringLiteral("物品单位"));
     if (g.purchasePrice.isZero())
-        throw StockError(adding ? QStringLiteral("请输入参考进货价,这个是必填项目!系统需要调用!")
+        throw store::RuleError(adding ? QStringLiteral("请输入参考进货价,这个是必填项目!系统需要调用!")
                                 : QStringLiteral("请输入参考进货价,这个属必填项目!系统需要调用!"), QStringLiteral("参考进货价"));
     if (g.salePrice.isZero())
-        throw StockError(adding ? QStringLiteral("请输入参考销售价,这个是必填项目!系统需要调用!")
+        throw store::RuleError(adding ? QStringLiteral("请输入参考销售价,这个是必填项目!系统需要调用!")
                                 : QStringLiteral("请输入参考销售价,这个属必填项!系统需要调用!"), QStringLiteral("参考销售价"));
     if (g.lowestPrice.isZero())
-        throw StockError(adding ? QStringLiteral("请输入最低销售价,这个是必填项目!系统需要调用!")
+        throw store::RuleError(adding ? QStringLiteral("请输入最低销售价,这个是必填项目!系统需要调用!")
                                 : QStringLiteral("请输入最低销售价,这个属必填项!系统需要调用!"), QStringLiteral("最低销售价"));
     if (limitsReversed(goods.upperLimit, goods.lowerLimit))
-        throw StockError(QStringLiteral("最低库存限额大于最高库存限额这是不正确,请重新输入!"), QStringLiteral("最高库存限额"));
-    checkWidth(g.name, 50, QStringLiteral("物品全称"));
-    checkWidth(g.barcode, 24, QStringLiteral("条形码"));
-    checkWidth(g.specification, 50, QStringLiteral("物品规格"));
-    checkWidth(g.brand, 24, QStringLiteral("品牌"));
-    checkWidth(g.unit, 12, QStringLiteral("物品单位"));
+        throw store::RuleError(QStringLiteral("最低库存限额大于最高库存限额这是不正确,请重新输入!"), QStringLiteral("最高库存限额"));
+    store::requireGbkWidth(g.name, 50, QStringLiteral("物品全称"));
+    store::requireGbkWidth(g.barcode, 24, QStringLiteral("条形码"));
+    store::requireGbkWidth(g.specification, 50, QStringLiteral("物品规格"));
+    store::requireGbkWidth(g.brand, 24, QStringLiteral("品牌"));
+    store::requireGbkWidth(g.unit, 12, QStringLiteral("物品单位"));
 }
 
 QString addGoods(Db &db, const Goods &goods, std::optional<double> openingQuantity, const QString &operatorName)
@@ -193,7 +187,7 @@ QString addGoods(Db &db, const Goods &goods, std::optional<double> openingQuanti
     if (openingQuantity) {
         const QString warehouse = db.scalar(QStringLiteral("SELECT 仓库名称 FROM 仓库信息表 ORDER BY 仓库编号")).toString();
         if (warehouse.isEmpty())
-            throw StockError(QStringLiteral("仓库信息表中没有仓库,无法保存期初数量!"), QStringLiteral("期初数量"));
+            throw store::RuleError(QStringLiteral("仓库信息表中没有仓库,无法保存期初数量!"), QStringLiteral("期初数量"));
         createStockRow(db, g.code, warehouse,
                        {*openingQuantity, g.purchasePrice.times(*openingQuantity), g.purchasePrice.toDouble()},
                        operatorName);
@@ -208,7 +202,7 @@ void updateGoods(Db &db, const Goods &goods, const QString &operatorName)
     const Goods g = trimmed(goods);
     store::Transaction tx(db);
     if (!goodsByCode(db, g.code))
-        throw StockError(QStringLiteral("没有找到您所选择的物品编号的信息!"));
+        throw store::RuleError(QStringLiteral("没有找到您所选择的物品编号的信息!"));
     checkUnique(db, g);
     db.execWrite(QStringLiteral("UPDATE 物品信息表 SET 物品名称 = ?, 物品规格 = ?, 品牌 = ?, 物品单位 = ?, 参考进货价 = ?, "
                                 "参考销售价 = ?, 最低销售价 = ?, 最高库存限额 = ?, 最低库存限额 = ?, 条形码 = ? WHERE 物品编号 = ?"),
@@ -227,11 +221,11 @@ void updateGoods(Db &db, const Goods &goods, const QString &operatorName)
 void deleteGoods(Db &db, const QString &code, const shell::OperatorContext &who)
 {
     if (!who.canDeleteOrModifyCompleted())
-        throw StockError(QStringLiteral("只有经理或管理员才能删除物品信息!"));
+        throw store::RuleError(QStringLiteral("只有经理或管理员才能删除物品信息!"));
     store::Transaction tx(db);
     const auto goods = goodsByCode(db, code);
     if (!goods)
-        throw StockError(QStringLiteral("没有找到您所选择的物品编号的信息!"));
+        throw store::RuleError(QStringLiteral("没有找到您所选择的物品编号的信息!"));
     // Stock rows go by name: an imported goods of the same name loses its rows too.
     db.execWrite(QStringLiteral("DELETE FROM 物品库存表 WHERE 物品名称 = ?"), {goods->name});
     store::writeJournal(db, QStringLiteral("删除物品信息:") + goods->name, who.name);
@@ -239,23 +233,12 @@ void deleteGoods(Db &db, const QString &code, const shell::OperatorContext &who)
     tx.commit();
 }
 
-QString containsPattern(const QString &text)
-{
-    QString escaped;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('\\'))
-            escaped += QLatin1Char('\\');
-        escaped += c;
-    }
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
-}
-
 namespace {
 QList<Goods> searched(Db &db, const QString &text, bool nameOrBarcode)
 {
     if (text.trimmed().isEmpty())
         return {};
-    const ListQuery query = goodsSearchQuery(db, text, nameOrBarcode);
+    const store::ListQuery query = goodsSearchQuery(db, text, nameOrBarcode);
     QList<Goods> list;
     QSqlQuery q = db.exec(query.sql, query.params);
     while (q.next())

@@ -33,7 +33,7 @@ inline constexpr double kDefaultUpperLimit = 1000;
 inline constexpr double kDefaultLowerLimit = 1;
 
 // The code the next goods of a category gets, and the sequence that goes back into
-// 最后编号 when it is saved. StockError when the category does not exist
+// 最后编号 when it is saved. store::RuleError when the category does not exist
 // ("没有找到您所输入的物品类别,请重新选择再进行新建!") or its sequence is used up.
 struct GoodsCode {
     QString code;
@@ -50,7 +50,7 @@ std::optional<Goods> goodsWithBarcode(store::Db &db, const QString &barcode, con
 
 enum class GoodsMode { Adding, Modifying };
 
-// The save checks in the order the entry dialog makes them; StockError names the
+// The save checks in the order the entry dialog makes them; store::RuleError names the
 // failing box by its label ("物品全称", "物品单位", "参考进货价", ...).
 void checkGoods(const Goods &goods, GoodsMode mode);
 // Whether both limits are given and the upper one is below the lower one.
@@ -77,9 +77,5 @@ void deleteGoods(store::Db &db, const QString &code, const shell::OperatorContex
 // specification search. A blank text finds nothing.
 QList<Goods> searchGoodsByName(store::Db &db, const QString &text);
 QList<Goods> searchGoodsByNameOrBarcode(store::Db &db, const QString &text);
-
-// Contains-pattern for LIKE with the text's own '%', '_' and '\' taken literally
-// (used with ESCAPE '\').
-QString containsPattern(const QString &text);
 
 } // namespace stock

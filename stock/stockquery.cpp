@@ -1,5 +1,5 @@
 #include "stock/stockquery.h"
-#include "stock/goodsservice.h"
+#include "store/likepattern.h"
 
 namespace stock {
 
@@ -9,40 +9,41 @@ const QString kGoods = QStringLiteral(
     "最高库存限额, 最低库存限额, 条形码 FROM 物品信息表");
 } // namespace
 
-ListQuery categoryListQuery()
+store::ListQuery categoryListQuery()
 {
     return {QStringLiteral("SELECT 物品类别编号, 物品类别, 最后编号 FROM 物品类别 ORDER BY 物品类别编号"), {}};
 }
 
-ListQuery goodsListQuery(const QString &categoryName)
+store::ListQuery goodsListQuery(const QString &categoryName)
 {
     return {kGoods + QStringLiteral(" WHERE 物品类别 = ? ORDER BY 物品编号"), {categoryName}};
 }
 
-ListQuery goodsWithNameQuery(const QString &name)
+store::ListQuery goodsWithNameQuery(const QString &name)
 {
     return {kGoods + QStringLiteral(" WHERE 物品名称 = ? ORDER BY 物品编号"), {name.trimmed()}};
 }
 
-ListQuery goodsWithBarcodeQuery(const QString &barcode)
+store::ListQuery goodsWithBarcodeQuery(const QString &barcode)
 {
     return {kGoods + QStringLiteral(" WHERE 条形码 = ? ORDER BY 物品编号"), {barcode.trimmed()}};
 }
 
-ListQuery goodsSearchQuery(store::Db &db, const QString &text, bool nameOrBarcode)
+store::ListQuery goodsSearchQuery(store::Db &db, const QString &text, bool nameOrBarcode)
 {
     const QString t = text.trimmed();
-    const QString like = db.likeOperator();
-    const ListQuery first = nameOrBarcode
-        ? ListQuery{kGoods + QStringLiteral(" WHERE (物品名称 %1 ? ESCAPE '\\' OR 条形码 = ?) ORDER BY 物品编号").arg(like),
-                    {containsPattern(t), t}}
-        : ListQuery{kGoods + QStringLiteral(" WHERE 物品名称 %1 ? ESCAPE '\\' ORDER BY 物品编号").arg(like), {containsPattern(t)}};
+    const QString pattern = store::containsPattern(t);
+    const QString byName = store::containsCondition(db, QStringLiteral("物品名称"));
+    const store::ListQuery first = nameOrBarcode
+        ? store::ListQuery{kGoods + QStringLiteral(" WHERE (%1 OR 条形码 = ?) ORDER BY 物品编号").arg(byName), {pattern, t}}
+        : store::ListQuery{kGoods + QStringLiteral(" WHERE %1 ORDER BY 物品编号").arg(byName), {pattern}};
     if (db.exists(QStringLiteral("SELECT 1 FROM (%1) found").arg(first.sql), first.params))
         return first;
-    return {kGoods + QStringLiteral(" WHERE 物品规格 %1 ? ESCAPE '\\' ORDER BY 物品编号").arg(like), {containsPattern(t)}};
+    return {kGoods + QStringLiteral(" WHERE %1 ORDER BY 物品编号").arg(store::containsCondition(db, QStringLiteral("物品规格"))),
+            {pattern}};
 }
 
-ListQuery stockRowsQuery(store::Db &db, const QString &name, const QString &category)
+store::ListQuery stockRowsQuery(store::Db &db, const QString &name, const QString &category)
 {
     const QString n = name.trimmed(), c = category.trimmed();
     QString sql = QStringLiteral("SELECT * FROM 物品库存表");
@@ -53,8 +54,8 @@ ListQuery stockRowsQuery(store::Db &db, const QString &name, const QString &cate
         params << c;
     }
     if (!n.isEmpty()) {
-        where << QStringLiteral("(物品名称 %1 ? ESCAPE '\\' OR 条形码 = ?)").arg(db.likeOperator());
-        params << containsPattern(n) << n;
+        where << QStringLiteral("(%1 OR 条形码 = ?)").arg(store::containsCondition(db, QStringLiteral("物品名称")));
+        params << store::containsPattern(n) << n;
     }
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));

@@ -1,5 +1,5 @@
 #include "stock/stockrules.h"
-#include "stock/stockerror.h"
+#include "store/ruleerror.h"
 
 #include <cmath>
 
@@ -123,7 +123,7 @@ void createStockRow(Db &db, const QString &goodsCode, const QString &warehouse, 
                                          "最低库存限额, 最高库存限额, 物品单位 FROM 物品信息表 WHERE 物品编号 = ?"),
                           {goodsCode});
     if (!g)
-        throw StockError(QStringLiteral("物品信息表中没有编号为\"%1\"的物品,无法建立它的库存记录!").arg(goodsCode));
+        throw store::RuleError(QStringLiteral("物品信息表中没有编号为\"%1\"的物品,无法建立它的库存记录!").arg(goodsCode));
     db.execWrite(QStringLiteral("INSERT INTO 物品库存表 (物品编号, 仓库, 物品名称, 物品类型, 物品规格, 品牌, 物品单位, 条形码, "
                                 "建议销售价, 最低销售价, 最高库存限额, 最低库存限额, 物品数量, 总成本, 平均成本, 最后修改人) "
                                 "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
@@ -137,10 +137,10 @@ std::vector<GoodsMovement> applyStockNote(Db &db, const StockNote &note)
 {
     const QString warehouse = note.warehouse.trimmed();
     if (warehouse.isEmpty())
-        throw StockError(QStringLiteral("单据没有仓库,不能移动库存!"));
+        throw store::RuleError(QStringLiteral("单据没有仓库,不能移动库存!"));
     const std::vector<GoodsSum> sums = sumPerGoods(note.lines);
     if (sums.empty())
-        throw StockError(QStringLiteral("单据没有物品,不能移动库存!"));
+        throw store::RuleError(QStringLiteral("单据没有物品,不能移动库存!"));
     const QString business = businessName(note.movement);
     const QString flag = (note.movement == Movement::Gain || note.movement == Movement::Loss) ? business : note.statisticsFlag;
 
@@ -170,7 +170,7 @@ std::vector<GoodsMovement> applyStockNote(Db &db, const StockNote &note)
             break;
         case Movement::Gain:
             if (!row)
-                throw StockError(QStringLiteral("仓库\"%1\"中没有物品%2的库存记录,不能盘盈入库!").arg(warehouse, sum.code));
+                throw store::RuleError(QStringLiteral("仓库\"%1\"中没有物品%2的库存记录,不能盘盈入库!").arg(warehouse, sum.code));
             writeLevel(db, sum.code, warehouse, moved(row->level, +1, sum.quantity, sum.amount), note.operatorName, true);
             break;
         case Movement::Loss:

@@ -70,7 +70,7 @@ struct GoodsMovement {
     bool rowMissing = false;    // Out or Loss of a goods without a stock row: nothing moved
 };
 
-// Moves the stock of one note and appends its ledger rows. Throws StockError (nothing
+// Moves the stock of one note and appends its ledger rows. Throws store::RuleError (nothing
 // written) on a note without warehouse or lines, an In of a goods code missing from
 // the catalogue, or a Gain without stock row; DbError when a statement fails.
 std::vector<GoodsMovement> applyStockNote(store::Db &db, const StockNote &note);
@@ -80,7 +80,7 @@ std::vector<GoodsMovement> applyStockNote(store::Db &db, const StockNote &note);
 double averageCost(store::Money total, double quantity);
 
 // Appends the stock row of a goods in a warehouse, its copied columns taken from the
-// goods record (物品类型 = its category, 建议销售价 = its 参考销售价). Throws StockError
+// goods record (物品类型 = its category, 建议销售价 = its 参考销售价). Throws store::RuleError
 // when the goods code is not in the catalogue. The caller makes sure no row exists.
 void createStockRow(store::Db &db, const QString &goodsCode, const QString &warehouse,
                     const StockLevel &level, const QString &operatorName);

@@ -1,7 +1,7 @@
 #include "admin/dept/deptservice.h"
-#include "admin/dept/depterror.h"
 #include "store/journal.h"
 #include "store/numbering.h"
+#include "store/ruleerror.h"
 
 using store::Db;
 
@@ -24,26 +24,20 @@ Department trimmed(Department d)
     return d;
 }
 
-void checkWidth(const QString &text, int bytes, const QString &label)
-{
-    if (store::gbkWidth(text) > bytes)
-        throw DeptError(QStringLiteral("%1最长%2个字节(%3个汉字),请重新输入!").arg(label).arg(bytes).arg(bytes / 2), label);
-}
-
 // The checks of both saves; exceptCode is the department being saved.
 void checkDepartment(Db &db, const Department &d, const QString &exceptCode)
 {
     if (d.name.isEmpty())
-        throw DeptError(QStringLiteral("请输入部门的名称,该项不能为空！"), QStringLiteral("部门名称"));
-    checkWidth(d.name, 50, QStringLiteral("部门名称"));
-    checkWidth(d.address, 50, QStringLiteral("部门地址"));
-    checkWidth(d.phone, 24, QStringLiteral("部门电话"));
-    checkWidth(d.fax, 24, QStringLiteral("部门传真"));
-    checkWidth(d.contact, 50, QStringLiteral("联系人"));
+        throw store::RuleError(QStringLiteral("请输入部门的名称,该项不能为空！"), QStringLiteral("部门名称"));
+    store::requireGbkWidth(d.name, 50, QStringLiteral("部门名称"));
+    store::requireGbkWidth(d.address, 50, QStringLiteral("部门地址"));
+    store::requireGbkWidth(d.phone, 24, QStringLiteral("部门电话"));
+    store::requireGbkWidth(d.fax, 24, QStringLiteral("部门传真"));
+    store::requireGbkWidth(d.contact, 50, QStringLiteral("联系人"));
     const QVariant other = db.scalar(QStringLiteral("SELECT 部门编号 FROM 部门信息 WHERE 部门名称 = ? AND 部门编号 <> ?"),
                                      {d.name, exceptCode.isNull() ? QStringLiteral("") : exceptCode});
     if (other.isValid())
-        throw DeptError(QStringLiteral("部门名称\"%1\"已被部门%2使用,部门名称不能重复!").arg(d.name, other.toString()),
+        throw store::RuleError(QStringLiteral("部门名称\"%1\"已被部门%2使用,部门名称不能重复!").arg(d.name, other.toString()),
                         QStringLiteral("部门名称"));
 }
 
@@ -53,13 +47,13 @@ QString nextWarehouseCode(Db &db, const QString &preferred)
         return preferred;
     const int highest = db.scalar(QStringLiteral("SELECT MAX(仓库编号) FROM 仓库信息表")).toString().toInt();
     if (highest >= 9999)
-        throw DeptError(QStringLiteral("仓库编号已用完,无法为新部门建立仓库!"));
+        throw store::RuleError(QStringLiteral("仓库编号已用完,无法为新部门建立仓库!"));
     return QStringLiteral("%1").arg(highest + 1, 4, 10, QLatin1Char('0'));
 }
 
 } // namespace
 
-ListQuery departmentListQuery()
+store::ListQuery departmentListQuery()
 {
     return {QStringLiteral("SELECT 部门编号, 部门名称, 部门地址, 部门电话, 部门传真, 联系人, 最后操作员号 FROM 部门信息 "
                            "ORDER BY 部门编号"), {}};
@@ -92,9 +86,9 @@ QString nextDepartmentCode(Db &db)
     bool ok = true;
     const int number = highest.isEmpty() ? 0 : highest.toInt(&ok);
     if (!ok)
-        throw DeptError(QStringLiteral("部门编号\"%1\"不是数字,无法生成新的部门编号!").arg(highest));
+        throw store::RuleError(QStringLiteral("部门编号\"%1\"不是数字,无法生成新的部门编号!").arg(highest));
     if (number >= 9999)
-        throw DeptError(QStringLiteral("部门编号已用完(最多到9999),不能再新增部门!"));
+        throw store::RuleError(QStringLiteral("部门编号已用完(最多到9999),不能再新增部门!"));
     return QStringLiteral("%1").arg(number + 1, 4, 10, QLatin1Char('0'));
 }
 
@@ -126,13 +120,13 @@ void updateDepartment(Db &db, const Department &department, const QString &opera
     store::Transaction tx(db);
     const auto before = departmentByCode(db, d.code);
     if (!before)
-        throw DeptError(QStringLiteral("没有找到编号为\"%1\"的部门,它可能已被删除!").arg(d.code));
+        throw store::RuleError(QStringLiteral("没有找到编号为\"%1\"的部门,它可能已被删除!").arg(d.code));
     checkDepartment(db, d, d.code);
     const QString oldName = before->name;
     const bool renamed = oldName != d.name;
     if (renamed && (db.exists(QStringLiteral("SELECT 1 FROM 仓库信息表 WHERE 仓库名称 = ?"), {d.name})
                     || db.exists(QStringLiteral("SELECT 1 FROM 物品库存表 WHERE 仓库 = ?"), {d.name})))
-        throw DeptError(QStringLiteral("已有名为\"%1\"的仓库或库存,部门不能改用这个名称!").arg(d.name),
+        throw store::RuleError(QStringLiteral("已有名为\"%1\"的仓库或库存,部门不能改用这个名称!").arg(d.name),
                         QStringLiteral("部门名称"));
     db.execWrite(QStringLiteral("UPDATE 部门信息 SET 部门名称 = ?, 部门地址 = ?, 部门电话 = ?, 部门传真 = ?, 联系人 = ? "
                                 "WHERE 部门编号 = ?"),
@@ -158,13 +152,13 @@ void updateDepartments(Db &db, const QList<Department> &changed, const QString &
 DeleteResult deleteDepartment(Db &db, const QString &code, const shell::OperatorContext &who)
 {
     if (!who.canDeleteOrModifyCompleted())
-        throw DeptError(QStringLiteral("只有经理或管理员才能删除部门!"));
+        throw store::RuleError(QStringLiteral("只有经理或管理员才能删除部门!"));
     if (code.trimmed() == kHeadOfficeCode)
         return DeleteResult::HeadOfficeKept;
     store::Transaction tx(db);
     const auto d = departmentByCode(db, code);
     if (!d)
-        throw DeptError(QStringLiteral("没有找到编号为\"%1\"的部门,它可能已被删除!").arg(code));
+        throw store::RuleError(QStringLiteral("没有找到编号为\"%1\"的部门,它可能已被删除!").arg(code));
     store::writeJournal(db, QStringLiteral("删除部门:") + d->name, who.name);
     db.execWrite(QStringLiteral("DELETE FROM 仓库信息表 WHERE 仓库名称 = ?"), {d->name});
     db.execWrite(QStringLiteral("DELETE FROM 部门信息 WHERE 部门编号 = ?"), {d->code});
@@ -176,12 +170,12 @@ OperatorCodeProposal proposeOperatorCode(Db &db, const QString &departmentName)
 {
     const auto d = departmentByName(db, departmentName);
     if (!d)
-        throw DeptError(QStringLiteral("没有找到名为\"%1\"的部门!").arg(departmentName));
+        throw store::RuleError(QStringLiteral("没有找到名为\"%1\"的部门!").arg(departmentName));
     try {
         const store::ReservedNumber n = store::peekNumber(db, store::CounterKind::Operator, d->code);
         return {n.departmentCode, n.sequence, n.number};
     } catch (const store::DbError &e) {
-        throw DeptError(e.message());
+        throw store::RuleError(e.message());
     }
 }
 

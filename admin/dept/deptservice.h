@@ -14,6 +14,7 @@
 
 #include "shell/common/operatorcontext.h"
 #include "store/db.h"
+#include "store/listquery.h"
 
 #include <QList>
 #include <optional>
@@ -31,22 +32,16 @@ struct Department {
 
 inline const QString kHeadOfficeCode = QStringLiteral("0000");
 
-// A statement behind a form's grid, values bound.
-struct ListQuery {
-    QString sql;
-    QVariantList params;
-};
-
 // Every department in code order, with the columns the department form and chooser show
 // and the operator counter the chooser hands on.
-ListQuery departmentListQuery();
+store::ListQuery departmentListQuery();
 
 QList<Department> departments(store::Db &db);   // in code order
 std::optional<Department> departmentByCode(store::Db &db, const QString &code);
 std::optional<Department> departmentByName(store::Db &db, const QString &name);
 
 // The code "新增" proposes: the highest code plus one, four digits ("0001" when there
-// is none). Gaps are not reused. Throws DeptError past "9999".
+// is none). Gaps are not reused. Throws store::RuleError past "9999".
 QString nextDepartmentCode(store::Db &db);
 
 // Adds the department with its counters at zero and its warehouse row, and writes the

@@ -26,7 +26,7 @@ inline constexpr int kEmployeeNameBytes = 8;
 QList<Employee> employees(store::Db &db, const QString &departmentName = {});
 
 // The employee grid: all employees, or one department's, in number order.
-ListQuery employeeListQuery(const QString &departmentName = {});
+store::ListQuery employeeListQuery(const QString &departmentName = {});
 
 // Adds the employee under the next number of its department, advances the counter and
 // writes the journal entry "新增员工信息:", all in one transaction. Returns the row as

@@ -1,7 +1,7 @@
 #include "admin/dept/initemplyeeform.h"
-#include "admin/dept/depterror.h"
 #include "admin/dept/deptservice.h"
 #include "admin/dept/employeeservice.h"
+#include "store/ruleerror.h"
 
 #include "shell/common/database.h"
 #include "shell/common/datagrid.h"
@@ -81,7 +81,7 @@ TInitEmplyeeForm::TInitEmplyeeForm(QWidget *parent) : FunctionForm(parent, QStri
 
 void TInitEmplyeeForm::showEmployees(const QString &department)
 {
-    const ListQuery query = employeeListQuery(department);
+    const store::ListQuery query = employeeListQuery(department);
     m_grid->showQuery(shell::database(), query.sql, query.params);
     m_shownDepartment = department;
 }
@@ -119,7 +119,7 @@ void TInitEmplyeeForm::join()
             box->clear();
         m_number->clear();
         m_name->setFocus(Qt::OtherFocusReason);
-    } catch (const DeptError &error) {
+    } catch (const store::RuleError &error) {
         shell::Messages::warning(this, error.message());
         (error.field() == QStringLiteral("所属部门") ? static_cast<QWidget *>(m_department) : m_name)
             ->setFocus(Qt::OtherFocusReason);
@@ -142,7 +142,7 @@ void TInitEmplyeeForm::remove()
     try {
         deleteEmployee(shell::database(), m_grid->value(row, QStringLiteral("员工编号")).toString(), shell::currentOperator());
         showEmployees(m_shownDepartment);
-    } catch (const DeptError &error) {
+    } catch (const store::RuleError &error) {
         shell::Messages::warning(this, error.message());
     } catch (const store::DbError &error) {
         shell::Messages::error(this, error.message());

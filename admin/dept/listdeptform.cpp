@@ -1,6 +1,6 @@
 #include "admin/dept/listdeptform.h"
-#include "admin/dept/depterror.h"
 #include "admin/dept/deptservice.h"
+#include "store/ruleerror.h"
 
 #include "shell/common/database.h"
 #include "shell/common/datagrid.h"
@@ -22,7 +22,7 @@ void proposeOperatorCodeTo(QWidget *opener, const QVariantMap &row)
         if (opener->metaObject()->indexOfMethod("operatorCodeProposed(QString,QString)") >= 0)
             QMetaObject::invokeMethod(opener, "operatorCodeProposed", Q_ARG(QString, p.departmentCode),
                                       Q_ARG(QString, p.sequence));
-    } catch (const DeptError &e) {
+    } catch (const store::RuleError &e) {
         shell::Messages::error(opener, e.message());
     } catch (const store::DbError &e) {
         shell::Messages::error(opener, e.message());
@@ -66,7 +66,7 @@ TListDeptForm::TListDeptForm(QWidget *opener)
     grid()->setColumns({{QStringLiteral("部门编号")}, {QStringLiteral("部门名称")},
                         {QStringLiteral("部门电话")}, {QStringLiteral("联系人")}});
     try {
-        const ListQuery query = departmentListQuery();
+        const store::ListQuery query = departmentListQuery();
         grid()->showQuery(shell::database(), query.sql, query.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());

@@ -75,7 +75,7 @@ void TListClientForm::search(const QString &text)
 void TListClientForm::runSearch()
 {
     try {
-        const SupplierQuery q = supplierListQuery(shell::database(), m_search->text());
+        const store::ListQuery q = supplierListQuery(shell::database(), m_search->text());
         grid()->showQuery(shell::database(), q.sql, q.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());

@@ -1,6 +1,7 @@
 #include "customers/suppliers/supplierservice.h"
-#include "customers/suppliers/suppliererror.h"
 #include "store/journal.h"
+#include "store/likepattern.h"
+#include "store/ruleerror.h"
 
 namespace customers {
 
@@ -115,7 +116,7 @@ QString nextSupplierCode(Db &db)
     }
     const QString code = supplierCodeAfter(highestText);
     if (code.isEmpty())
-        throw SupplierError(QStringLiteral("供销商编号已经用完,不能再新增供销商!"));
+        throw store::RuleError(QStringLiteral("供销商编号已经用完,不能再新增供销商!"));
     return code;
 }
 
@@ -151,11 +152,11 @@ QString addSupplier(Db &db, const Supplier &supplier, const QString &operatorNam
     Supplier s = supplier;
     s.name = s.name.trimmed();
     if (s.name.isEmpty())
-        throw SupplierError(kSupplierNameRequired, QStringLiteral("供销商名称"));
+        throw store::RuleError(kSupplierNameRequired, QStringLiteral("供销商名称"));
 
     store::Transaction tx(db);
     if (supplierNameExists(db, s.name))
-        throw SupplierError(kSupplierNameTaken, QStringLiteral("供销商名称"));
+        throw store::RuleError(kSupplierNameTaken, QStringLiteral("供销商名称"));
     if (s.code.isEmpty() || codeTaken(db, s.code))
         s.code = nextSupplierCode(db);
     const QStringList names = columnNames();
@@ -171,7 +172,7 @@ void updateSuppliers(Db &db, const QList<Supplier> &changed, const QString &oper
 {
     for (const Supplier &s : changed)
         if (s.name.trimmed().isEmpty())
-            throw SupplierError(kSupplierNameRequired, QStringLiteral("供销商名称"));
+            throw store::RuleError(kSupplierNameRequired, QStringLiteral("供销商名称"));
 
     QStringList assignments;
     for (const QString &name : columnNames().mid(1))
@@ -191,7 +192,7 @@ void updateSuppliers(Db &db, const QList<Supplier> &changed, const QString &oper
 void deleteSupplier(Db &db, const QString &code, const shell::OperatorContext &who)
 {
     if (!who.canDeleteOrModifyCompleted())
-        throw SupplierError(kSupplierDeleteRefused);
+        throw store::RuleError(kSupplierDeleteRefused);
     store::Transaction tx(db);
     const QString name = db.scalar(QStringLiteral("SELECT 供销商名称 FROM 供销商信息表 WHERE 供销商编号 = ?"),
                                    {code.trimmed()}).toString();
@@ -200,13 +201,14 @@ void deleteSupplier(Db &db, const QString &code, const shell::OperatorContext &w
     tx.commit();
 }
 
-SupplierQuery supplierListQuery(Db &db, const QString &search)
+store::ListQuery supplierListQuery(Db &db, const QString &search)
 {
     const QString text = search.trimmed();
     if (text.isEmpty())
         return {QStringLiteral("SELECT * FROM 供销商信息表 ORDER BY 供销商编号"), {}};
-    return {QStringLiteral("SELECT * FROM 供销商信息表 WHERE 供销商名称 %1 ? ORDER BY 供销商编号").arg(db.likeOperator()),
-            {QStringLiteral("%") + text + QStringLiteral("%")}};
+    return {QStringLiteral("SELECT * FROM 供销商信息表 WHERE %1 ORDER BY 供销商编号")
+                .arg(store::containsCondition(db, QStringLiteral("供销商名称"))),
+            {store::containsPattern(text)}};
 }
 
 } // namespace customers

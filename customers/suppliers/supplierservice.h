@@ -7,6 +7,7 @@
 
 #include "shell/common/operatorcontext.h"
 #include "store/db.h"
+#include "store/listquery.h"
 
 #include <QList>
 #include <QStringList>
@@ -43,7 +44,7 @@ const QList<SupplierColumn> &supplierColumns();
 
 // The code after the highest one: n = highest + 1 (0 + 1 on an empty table);
 // below six digits it is 100000 + n. Codes that are not all digits are passed over.
-// Throws SupplierError once six digits are used up.
+// Throws store::RuleError once six digits are used up.
 QString nextSupplierCode(store::Db &db);
 // The pure rule for a given highest code (empty: none); empty when used up.
 QString supplierCodeAfter(const QString &highestCode);
@@ -68,11 +69,8 @@ void updateSuppliers(store::Db &db, const QList<Supplier> &changed, const QStrin
 // administrators only. Stock notes naming the supplier keep the name.
 void deleteSupplier(store::Db &db, const QString &code, const shell::OperatorContext &who);
 
-// The chooser's list: every supplier, or those whose name contains the trimmed text.
-struct SupplierQuery {
-    QString sql;
-    QVariantList params;
-};
-SupplierQuery supplierListQuery(store::Db &db, const QString &search = {});
+// The chooser's list: every supplier, or those whose name contains the trimmed text
+// (its own '%' and '_' match themselves).
+store::ListQuery supplierListQuery(store::Db &db, const QString &search = {});
 
 } // namespace customers

@@ -1,7 +1,8 @@
 #include "stock/forms/enterproductinfoform.h"
 #include "stock/forms/listproductobjectform.h"
 #include "stock/goodsservice.h"
-#include "stock/stockerror.h"
+#include "stock/stockquery.h"
+#include "store/ruleerror.h"
 
 #include "shell/common/database.h"
 #include "shell/common/messages.h"
@@ -55,7 +56,7 @@ std::optional<double> numberOf(const QLineEdit *box, const QString &label)
     bool ok = false;
     const double v = t.toDouble(&ok);
     if (!ok)
-        throw StockError(QStringLiteral("%1\"%2\"不是正确的数字,请重新输入!").arg(label, t), label);
+        throw store::RuleError(QStringLiteral("%1\"%2\"不是正确的数字,请重新输入!").arg(label, t), label);
     return v;
 }
 
@@ -67,7 +68,7 @@ store::Money moneyOf(const QLineEdit *box, const QString &label)
     bool ok = false;
     const store::Money m = store::Money::parse(t, &ok);
     if (!ok)
-        throw StockError(QStringLiteral("%1\"%2\"不是正确的金额,请重新输入!").arg(label, t), label);
+        throw store::RuleError(QStringLiteral("%1\"%2\"不是正确的金额,请重新输入!").arg(label, t), label);
     return m;
 }
 } // namespace
@@ -174,7 +175,7 @@ void TEnterProDuctInfoForm::startAdding(const QString &categoryName, const QStri
     box(kUnit)->setText(unit);
     try {
         enterAdding();
-    } catch (const StockError &e) {
+    } catch (const store::RuleError &e) {
         shell::Messages::warning(this, e.message());
         m_category->clear();
     } catch (const store::DbError &e) {
@@ -240,7 +241,7 @@ void TEnterProDuctInfoForm::categoryPicked()
         enterAdding();
         clearEntries(false);
         focusField(kName);
-    } catch (const StockError &e) {
+    } catch (const store::RuleError &e) {
         shell::Messages::warning(this, e.message());
         m_category->clear();
     } catch (const store::DbError &e) {
@@ -304,7 +305,7 @@ void TEnterProDuctInfoForm::lowerLimitLeft()
     try {
         if (!limitsReversed(numberOf(box(kUpper), kUpper), numberOf(box(kLower), kLower)))
             return;
-    } catch (const StockError &) {
+    } catch (const store::RuleError &) {
         return;   // a malformed number is reported by "保存"
     }
     shell::Messages::warning(this, QStringLiteral("最低库存限额大于最高库存限额这是不正确,请重新输入!"));
@@ -354,7 +355,7 @@ void TEnterProDuctInfoForm::save()
             emit goodsSaved(QStringLiteral("物品：%1 修改保存成功!").arg(g.name.trimmed()));
             close();
         }
-    } catch (const StockError &e) {
+    } catch (const store::RuleError &e) {
         shell::Messages::warning(this, e.message());
         focusField(e.field());
     } catch (const store::DbError &e) {

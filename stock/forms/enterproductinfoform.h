@@ -8,7 +8,7 @@
 // the dialog then asks its owner to show the clashing goods (clashFound) until it closes.
 
 #include "shell/common/formframe.h"
-#include "stock/stockquery.h"
+#include "store/listquery.h"
 
 class QLabel;
 class QLineEdit;
@@ -42,7 +42,7 @@ public:
     void lowerLimitLeft();
 
 signals:
-    void clashFound(const stock::ListQuery &clash);
+    void clashFound(const store::ListQuery &clash);
     void goodsSaved(const QString &statusText);
 
 protected:

@@ -65,7 +65,7 @@ TFindProductInfoForm::TFindProductInfoForm(QWidget *parent) : FunctionForm(paren
 void TFindProductInfoForm::find()
 {
     try {
-        const ListQuery query = stockRowsQuery(shell::database(), m_name->text(), m_category->text());
+        const store::ListQuery query = stockRowsQuery(shell::database(), m_name->text(), m_category->text());
         m_grid->showQuery(shell::database(), query.sql, query.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());

@@ -1,8 +1,8 @@
 #include "stock/forms/initproductinfoform.h"
 #include "stock/forms/enterproductinfoform.h"
 #include "stock/goodsservice.h"
-#include "stock/stockerror.h"
 #include "stock/stockquery.h"
+#include "store/ruleerror.h"
 
 #include "shell/common/database.h"
 #include "shell/common/datagrid.h"
@@ -75,7 +75,7 @@ TInitProductInfoForm::TInitProductInfoForm(QWidget *parent) : FunctionForm(paren
     connect(m_goods, &shell::DataGrid::currentRowChanged, this, &TInitProductInfoForm::goodsClicked);
 
     try {
-        const ListQuery query = categoryListQuery();
+        const store::ListQuery query = categoryListQuery();
         m_categories->showQuery(shell::database(), query.sql, query.params);
         if (!m_categories->isEmpty())
             m_categories->setCurrentRow(0);
@@ -94,14 +94,14 @@ QString TInitProductInfoForm::selectedCategory() const
 void TInitProductInfoForm::showGoods()
 {
     try {
-        const ListQuery query = goodsListQuery(selectedCategory());
+        const store::ListQuery query = goodsListQuery(selectedCategory());
         m_goods->showQuery(shell::database(), query.sql, query.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());
     }
 }
 
-void TInitProductInfoForm::showClash(const ListQuery &clash)
+void TInitProductInfoForm::showClash(const store::ListQuery &clash)
 {
     try {
         m_goods->showQuery(shell::database(), clash.sql, clash.params);
@@ -176,7 +176,7 @@ void TInitProductInfoForm::remove()
     try {
         deleteGoods(shell::database(), m_goods->value(row, QStringLiteral("物品编号")).toString(), shell::currentOperator());
         showGoods();
-    } catch (const StockError &e) {
+    } catch (const store::RuleError &e) {
         shell::Messages::warning(this, e.message());
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());
@@ -186,7 +186,7 @@ void TInitProductInfoForm::remove()
 void TInitProductInfoForm::exportGoods()
 {
     try {
-        const ListQuery query = goodsListQuery(selectedCategory());
+        const store::ListQuery query = goodsListQuery(selectedCategory());
         m_export->showQuery(shell::database(), query.sql, query.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());

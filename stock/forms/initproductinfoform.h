@@ -6,10 +6,9 @@
 #include "shell/common/formframe.h"
 
 namespace shell { class DataGrid; }
+namespace store { struct ListQuery; }
 
 namespace stock {
-
-struct ListQuery;
 
 class TInitProductInfoForm : public shell::FunctionForm {
     Q_OBJECT
@@ -26,7 +25,7 @@ public:
 
     // The goods of the selected category; a clash a dialog found instead, until it closes.
     void showGoods();
-    void showClash(const ListQuery &clash);
+    void showClash(const store::ListQuery &clash);
 
 private:
     QString selectedCategory() const;

@@ -66,7 +66,7 @@ TListProductForm::TListProductForm(QWidget *opener)
     connect(m_categories, &shell::DataGrid::rowActivated, this, &TListProductForm::showCategory);
 
     try {
-        const ListQuery query = categoryListQuery();
+        const store::ListQuery query = categoryListQuery();
         m_categories->showQuery(shell::database(), query.sql, query.params);
         if (!m_categories->isEmpty())
             m_categories->setCurrentRow(0);
@@ -81,7 +81,7 @@ void TListProductForm::showCategory(int row)
     if (row < 0)
         return;
     try {
-        const ListQuery query = goodsListQuery(m_categories->value(row, QStringLiteral("物品类别")).toString());
+        const store::ListQuery query = goodsListQuery(m_categories->value(row, QStringLiteral("物品类别")).toString());
         grid()->showQuery(shell::database(), query.sql, query.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());
@@ -93,7 +93,7 @@ void TListProductForm::search(bool nameOrBarcode)
     if (m_search->text().trimmed().isEmpty())
         return;
     try {
-        const ListQuery query = goodsSearchQuery(shell::database(), m_search->text(), nameOrBarcode);
+        const store::ListQuery query = goodsSearchQuery(shell::database(), m_search->text(), nameOrBarcode);
         grid()->showQuery(shell::database(), query.sql, query.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());

@@ -44,7 +44,7 @@ TListProDuctObjectForm::TListProDuctObjectForm(QWidget *opener)
     last.hidden = true;
     grid()->setColumns({{QStringLiteral("物品类别编号")}, {QStringLiteral("物品类别")}, last});
     try {
-        const ListQuery query = categoryListQuery();
+        const store::ListQuery query = categoryListQuery();
         grid()->showQuery(shell::database(), query.sql, query.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());

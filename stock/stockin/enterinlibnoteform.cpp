@@ -1,9 +1,9 @@
 #include "stock/stockin/enterinlibnoteform.h"
-#include "stock/stockerror.h"
 #include "stock/stockin/listproducetoinlibform.h"
 #include "stock/stockin/stockinprint.h"
 #include "stock/stockin/stockinservice.h"
 #include "stock/warehouse/listlibboxform.h"
+#include "store/ruleerror.h"
 
 #include "shell/common/chooser.h"
 #include "shell/common/database.h"
@@ -181,7 +181,7 @@ void TEnterInLibNoteForm::setEntryEnabled(bool enabled)
 void TEnterInLibNoteForm::showLines()
 {
     try {
-        const ListQuery q = stockInLinesQuery(m_number);
+        const store::ListQuery q = stockInLinesQuery(m_number);
         m_grid->showQuery(shell::database(), q.sql, q.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());
@@ -190,7 +190,7 @@ void TEnterInLibNoteForm::showLines()
 
 void TEnterInLibNoteForm::closeLines()
 {
-    const ListQuery q = stockInLinesQuery(QString());
+    const store::ListQuery q = stockInLinesQuery(QString());
     try {
         m_grid->showQuery(shell::database(), q.sql, q.params);
     } catch (const store::DbError &) {
@@ -247,7 +247,7 @@ void TEnterInLibNoteForm::saveNote()
     header.remark = m_remark->text();
     try {
         saveStockInNote(shell::database(), header, shell::currentOperator().name);
-    } catch (const StockError &e) {
+    } catch (const store::RuleError &e) {
         shell::Messages::info(this, e.message());
         if (e.field() == QStringLiteral("入库仓库"))
             m_warehouse->setFocus(Qt::OtherFocusReason);
@@ -383,7 +383,7 @@ void TEnterInLibNoteForm::copyTransfer()
         copyTransferLines(shell::database(), m_number, from);
         m_copiedFrom = from;
         linesChanged();
-    } catch (const StockError &e) {
+    } catch (const store::RuleError &e) {
         shell::Messages::info(this, e.message());
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());

@@ -1,5 +1,5 @@
 #include "stock/stockin/listproducetoinlibform.h"
-#include "stock/stockerror.h"
+#include "store/ruleerror.h"
 
 #include "shell/commandtable.h"
 #include "shell/common/database.h"
@@ -133,7 +133,7 @@ TListProduceToInLibForm::TListProduceToInLibForm(QWidget *parent, const QString 
     connect(m_goods, &shell::DataGrid::rowActivated, this, &TListProduceToInLibForm::pickGoodsRow);
 
     try {
-        const ListQuery q = categoryListQuery();
+        const store::ListQuery q = categoryListQuery();
         m_categories->showQuery(shell::database(), q.sql, q.params);
         if (!m_categories->isEmpty())
             m_categories->setCurrentRow(0);
@@ -147,7 +147,7 @@ void TListProduceToInLibForm::showCategory(int row)
     if (m_changing || row < 0)
         return;
     try {
-        const ListQuery q = goodsListQuery(m_categories->value(row, QStringLiteral("物品类别")).toString());
+        const store::ListQuery q = goodsListQuery(m_categories->value(row, QStringLiteral("物品类别")).toString());
         m_goods->showQuery(shell::database(), q.sql, q.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());
@@ -308,7 +308,7 @@ void TListProduceToInLibForm::save()
             return;
         }
         addPickedLine(shell::database(), m_number, m_inType, line);
-    } catch (const StockError &e) {
+    } catch (const store::RuleError &e) {
         shell::Messages::info(this, e.message());
         if (e.field() == QStringLiteral("物品数量"))
             m_quantity->setFocus(Qt::OtherFocusReason);

@@ -1,5 +1,5 @@
 #include "stock/stockin/stockinservice.h"
-#include "stock/stockerror.h"
+#include "store/ruleerror.h"
 
 #include "store/journal.h"
 #include "store/numbering.h"
@@ -51,9 +51,9 @@ void insertLine(Db &db, const QString &number, const StockInLine &l)
 void checkQuantity(const QString &inType, double quantity)
 {
     if (quantity == 0)
-        throw StockError(kQuantityZero, QStringLiteral("物品数量"));
+        throw store::RuleError(kQuantityZero, QStringLiteral("物品数量"));
     if (isReturnType(inType) && quantity > 0)
-        throw StockError(kReturnNeedsNegative, QStringLiteral("物品数量"));
+        throw store::RuleError(kReturnNeedsNegative, QStringLiteral("物品数量"));
 }
 
 } // namespace
@@ -99,7 +99,7 @@ void abandonStockInNote(Db &db, const QString &number)
     tx.commit();
 }
 
-ListQuery stockInLinesQuery(const QString &number)
+store::ListQuery stockInLinesQuery(const QString &number)
 {
     return {QStringLiteral("SELECT 入库单明细编号, 入库单编号, 物品编号, 物品类型, 物品名称, 物品规格, 物品单位, 物品单价, "
                            "物品数量, 金额合计 FROM 入库单子表 WHERE 入库单编号 = ? ORDER BY 入库单明细编号"),
@@ -108,7 +108,7 @@ ListQuery stockInLinesQuery(const QString &number)
 
 QList<StockInLine> stockInLines(Db &db, const QString &number)
 {
-    const ListQuery q = stockInLinesQuery(number);
+    const store::ListQuery q = stockInLinesQuery(number);
     QSqlQuery rows = db.exec(q.sql, q.params);
     QList<StockInLine> lines;
     while (rows.next())
@@ -130,12 +130,12 @@ int lineCount(Db &db, const QString &number)
 void addPickedLine(Db &db, const QString &number, const QString &inType, StockInLine line)
 {
     if (line.goodsCode.trimmed().isEmpty())
-        throw StockError(kNoGoodsChosen);
+        throw store::RuleError(kNoGoodsChosen);
     checkQuantity(inType, line.quantity);
     line.amount = lineAmount(line.price, line.quantity);
     store::Transaction tx(db);
     if (noteHasGoods(db, number, line.goodsCode))
-        throw StockError(kGoodsAlreadyOnNote);
+        throw store::RuleError(kGoodsAlreadyOnNote);
     insertLine(db, number, line);
     tx.commit();
 }
@@ -143,9 +143,9 @@ void addPickedLine(Db &db, const QString &number, const QString &inType, StockIn
 void changeLine(Db &db, const QString &number, const QString &inType, qint64 lineId, StockInLine line)
 {
     if (line.goodsCode.trimmed().isEmpty())
-        throw StockError(kNoGoodsChosen);
+        throw store::RuleError(kNoGoodsChosen);
     if (line.price == 0)
-        throw StockError(kPriceZero, QStringLiteral("实际单价"));
+        throw store::RuleError(kPriceZero, QStringLiteral("实际单价"));
     checkQuantity(inType, line.quantity);
     line.amount = lineAmount(line.price, line.quantity);
     QVariantList values = lineValues(line);
@@ -165,7 +165,7 @@ std::optional<StockInLine> addLineByBarcode(Db &db, const QString &number, const
     const QString code = barcode.trimmed();
     if (code.isEmpty())
         return std::nullopt;
-    const ListQuery q = goodsWithBarcodeQuery(code);
+    const store::ListQuery q = goodsWithBarcodeQuery(code);
     QSqlQuery rows = db.exec(q.sql, q.params);
     QString goodsCode;
     int found = 0;
@@ -203,7 +203,7 @@ int copyTransferLines(Db &db, const QString &number, const QString &stockOutNumb
         copies << l;
     }
     if (copies.isEmpty())
-        throw StockError(kNoTransferLines, QStringLiteral("实际单号"));
+        throw store::RuleError(kNoTransferLines, QStringLiteral("实际单号"));
     store::Transaction tx(db);
     db.execWrite(QStringLiteral("DELETE FROM 入库单子表 WHERE 入库单编号 = ?"), {number});
     for (const StockInLine &l : copies)
@@ -217,7 +217,7 @@ PickerSearch pickerSearch(Db &db, const QString &text)
     const QString t = text.trimmed();
     PickerSearch result;
     if (!t.isEmpty()) {
-        const ListQuery byBarcode = goodsWithBarcodeQuery(t);
+        const store::ListQuery byBarcode = goodsWithBarcodeQuery(t);
         QSqlQuery rows = db.exec(byBarcode.sql, byBarcode.params);
         QStringList codes;
         while (rows.next() && codes.size() < 2)
@@ -236,7 +236,7 @@ std::vector<GoodsMovement> saveStockInNote(Db &db, const StockInHeader &header, 
 {
     const QString warehouse = header.warehouse.trimmed();
     if (warehouse.isEmpty())
-        throw StockError(kWarehouseRequired, QStringLiteral("入库仓库"));
+        throw store::RuleError(kWarehouseRequired, QStringLiteral("入库仓库"));
 
     store::Transaction tx(db);
     const QList<StockInLine> lines = stockInLines(db, header.number);
@@ -253,11 +253,11 @@ std::vector<GoodsMovement> saveStockInNote(Db &db, const StockInHeader &header, 
             continue;
         // A return note only takes goods back out.
         if (isReturnType(header.inType) && l.quantity > 0)
-            throw StockError(kReturnNeedsNegative, QStringLiteral("物品数量"));
+            throw store::RuleError(kReturnNeedsNegative, QStringLiteral("物品数量"));
         note.lines.push_back({l.goodsCode, l.quantity, l.amount, l.name, l.size});
     }
     if (note.lines.empty())
-        throw StockError(kNoLines);
+        throw store::RuleError(kNoLines);
 
     // Zero-quantity lines of this note only; other workstations' open notes are theirs.
     db.execWrite(QStringLiteral("DELETE FROM 入库单子表 WHERE 入库单编号 = ? AND 物品数量 = 0"), {header.number});
@@ -312,7 +312,7 @@ std::optional<StockInPrintData> stockInNoteForPrint(Db &db, const QString &numbe
     for (int i = 0; i < head->count(); ++i)
         data.header.insert(head->fieldName(i), head->value(i));
     data.header.insert(QStringLiteral("入库日期"), store::toDate(head->value(QStringLiteral("入库日期"))));
-    const ListQuery q = stockInLinesQuery(number);
+    const store::ListQuery q = stockInLinesQuery(number);
     QSqlQuery rows = db.exec(q.sql, q.params);
     while (rows.next()) {
         QVariantMap line;

@@ -76,7 +76,7 @@ QString beginStockInNote(store::Db &db);
 void abandonStockInNote(store::Db &db, const QString &number);
 
 // The note's lines for the entry form's grid, in line order (every column of 入库单子表).
-ListQuery stockInLinesQuery(const QString &number);
+store::ListQuery stockInLinesQuery(const QString &number);
 QList<StockInLine> stockInLines(store::Db &db, const QString &number);
 bool noteHasGoods(store::Db &db, const QString &number, const QString &goodsCode);
 int lineCount(store::Db &db, const QString &number);
@@ -96,22 +96,22 @@ void deleteLine(store::Db &db, const QString &number, qint64 lineId);
 std::optional<StockInLine> addLineByBarcode(store::Db &db, const QString &number, const QString &inType,
                                             const QString &barcode);
 // Replaces the note's lines by copies of the stock-out note's lines (same goods, prices,
-// quantities and amounts), in one transaction. StockError kNoTransferLines, nothing
+// quantities and amounts), in one transaction. store::RuleError kNoTransferLines, nothing
 // changed, when the stock-out note has no lines. Returns the number of lines copied.
 int copyTransferLines(store::Db &db, const QString &number, const QString &stockOutNumber);
 
 // The line picker's search: a trimmed text that is the barcode of exactly one goods picks
 // that goods; otherwise the goods whose name, else whose size (物品规格) contains it.
 struct PickerSearch {
-    ListQuery list;                 // what the goods grid shows
+    store::ListQuery list;                 // what the goods grid shows
     std::optional<Goods> picked;    // the one goods of the barcode
 };
 PickerSearch pickerSearch(store::Db &db, const QString &text);
 
-// Saves the note: StockError kWarehouseRequired or kNoLines (nothing written) first; then,
+// Saves the note: store::RuleError kWarehouseRequired or kNoLines (nothing written) first; then,
 // in one transaction, deletes this note's zero-quantity lines, moves the stock of the
 // remaining lines summed per goods, fills the header (制单人 = operatorName) and writes
-// the journal entry "新增物品入库单 {number}". Throws StockError or store::DbError, with
+// the journal entry "新增物品入库单 {number}". Throws store::RuleError or store::DbError, with
 // nothing of the save kept, when a step fails.
 std::vector<GoodsMovement> saveStockInNote(store::Db &db, const StockInHeader &header, const QString &operatorName);
 

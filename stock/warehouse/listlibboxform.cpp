@@ -35,7 +35,7 @@ TListLibBoxForm::TListLibBoxForm(QWidget *opener)
     setHint(chooseButton(), QStringLiteral("按下本按钮将选择选中的仓库!"));
     setHint(exitButton(), QStringLiteral("按下本按钮将退出仓库选择!"));
     try {
-        const ListQuery q = warehouseListQuery();
+        const store::ListQuery q = warehouseListQuery();
         grid()->showQuery(shell::database(), q.sql, q.params);
     } catch (const store::DbError &e) {
         shell::Messages::error(this, e.message());

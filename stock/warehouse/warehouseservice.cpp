@@ -2,14 +2,14 @@
 
 namespace stock {
 
-ListQuery warehouseListQuery()
+store::ListQuery warehouseListQuery()
 {
     return {QStringLiteral("SELECT 仓库编号, 仓库名称, 仓管员 FROM 仓库信息表 ORDER BY 仓库编号"), {}};
 }
 
 QList<Warehouse> warehouses(store::Db &db)
 {
-    const ListQuery q = warehouseListQuery();
+    const store::ListQuery q = warehouseListQuery();
     QSqlQuery rows = db.exec(q.sql, q.params);
     QList<Warehouse> list;
     while (rows.next())

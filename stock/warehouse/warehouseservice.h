@@ -3,8 +3,8 @@
 // belongs to, and the stock forms name their warehouse by that name. The warehouse with
 // the smallest code (the head office's '0000') is the default of every new stock note.
 
-#include "stock/stockquery.h"
 #include "store/db.h"
+#include "store/listquery.h"
 
 #include <QList>
 #include <optional>
@@ -18,7 +18,7 @@ struct Warehouse {
 };
 
 // Every warehouse in code order (仓库编号, 仓库名称, 仓管员): the chooser's list.
-ListQuery warehouseListQuery();
+store::ListQuery warehouseListQuery();
 QList<Warehouse> warehouses(store::Db &db);
 // The warehouse with the smallest code, if there is any warehouse at all.
 std::optional<Warehouse> firstWarehouse(store::Db &db);

@@ -1,7 +1,8 @@
-#include "admin/dept/depterror.h"
 #include "admin/dept/deptservice.h"
 #include "admin/dept/employeeservice.h"
 #include "store/blankdb.h"
+#include "store/ruleerror.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/testdb.h"
 
 #include <QApplication>
@@ -9,23 +10,13 @@
 
 using namespace admin;
 
+using testsupport::clerk;
+using testsupport::count;
+using testsupport::journalText;
+using testsupport::manager;
+using testsupport::refusal;
+
 namespace {
-shell::OperatorContext manager()
-{
-    return {QStringLiteral("000001"), QStringLiteral("王经理"), QStringLiteral("经理"), store::kHeadOfficeName, {}};
-}
-shell::OperatorContext clerk()
-{
-    return {QStringLiteral("000002"), QStringLiteral("小李"), QStringLiteral("操作员"), store::kHeadOfficeName, {}};
-}
-int count(store::Db &db, const QString &table, const QString &where = QStringLiteral("1=1"), const QVariantList &params = {})
-{
-    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(table, where), params).toInt();
-}
-QString journalText(store::Db &db)
-{
-    return db.scalar(QStringLiteral("SELECT 业务内容 FROM 操作流水表 ORDER BY 流水号 DESC")).toString();
-}
 Department branch(const QString &name, const QString &code = {})
 {
     Department d;
@@ -34,16 +25,6 @@ Department branch(const QString &name, const QString &code = {})
     d.address = QStringLiteral("长沙市五一路1号");
     d.phone = QStringLiteral("0731-1234567");
     return d;
-}
-template <typename F>
-QString refusal(F &&action)
-{
-    try {
-        action();
-    } catch (const DeptError &e) {
-        return e.message();
-    }
-    return {};
 }
 } // namespace
 

@@ -1,25 +1,20 @@
 #pragma once
 // Small helpers of the stock tests: a category with goods, a second warehouse, a
-// stock row of known values, counts of rows.
+// stock note of known lines (operators and row counts come from tests/support).
 
 #include "stock/categoryservice.h"
 #include "stock/goodsservice.h"
 #include "stock/stockrules.h"
 #include "store/blankdb.h"
+#include "tests/support/fixtures.h"
 
 namespace stocktest {
 
 inline const QString kWarehouse = store::kHeadOfficeName;
 inline const QString kBranch = QStringLiteral("一分店");
 
-inline shell::OperatorContext manager()
-{
-    return {QStringLiteral("000001"), QStringLiteral("王经理"), QStringLiteral("经理"), kWarehouse, {}};
-}
-inline shell::OperatorContext clerk()
-{
-    return {QStringLiteral("000002"), QStringLiteral("小李"), QStringLiteral("操作员"), kWarehouse, {}};
-}
+using testsupport::clerk;
+using testsupport::manager;
 
 inline stock::Goods goods(const QString &name, const QString &category = QStringLiteral("机油"),
                           const QString &barcode = {})
@@ -38,11 +33,11 @@ inline stock::Goods goods(const QString &name, const QString &category = QString
 }
 
 // A category "机油" and one goods in it; returns the goods code.
-inline QString addOilGoods(store::Db &db, const QString &name = QStringLiteral("美孚机油"))
+inline QString addOilGoods(store::Db &db, const QString &name = QStringLiteral("美孚机油"), const QString &barcode = {})
 {
     if (!stock::categoryByName(db, QStringLiteral("机油")))
         stock::addCategory(db, QStringLiteral("机油"), QStringLiteral("管理员"));
-    return stock::addGoods(db, goods(name), std::nullopt, QStringLiteral("管理员"));
+    return stock::addGoods(db, goods(name, QStringLiteral("机油"), barcode), std::nullopt, QStringLiteral("管理员"));
 }
 
 inline void addWarehouse(store::Db &db, const QString &code, const QString &name)
@@ -50,11 +45,7 @@ inline void addWarehouse(store::Db &db, const QString &code, const QString &name
     db.execWrite(QStringLiteral("INSERT INTO 仓库信息表 (仓库编号, 仓库名称, 仓管员) VALUES (?, ?, ?)"), {code, name, QString()});
 }
 
-inline int count(store::Db &db, const QString &table, const QString &where = QStringLiteral("1=1"),
-                 const QVariantList &params = {})
-{
-    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(table, where), params).toInt();
-}
+using testsupport::count;
 
 inline stock::StockNote note(stock::Movement movement, const QString &warehouse,
                              std::vector<stock::MovementLine> lines, const QString &flag = QStringLiteral("外购入库"))

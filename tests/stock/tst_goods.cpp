@@ -1,4 +1,4 @@
-#include "stock/stockerror.h"
+#include "store/ruleerror.h"
 #include "tests/stock/stockfixture.h"
 #include "tests/support/testdb.h"
 
@@ -8,12 +8,9 @@
 using namespace stock;
 using namespace stocktest;
 using store::Money;
+using testsupport::journalText;
 
 namespace {
-QString journalText(store::Db &db)
-{
-    return db.scalar(QStringLiteral("SELECT 业务内容 FROM 操作流水表 ORDER BY 流水号 DESC")).toString();
-}
 QString lastSequence(store::Db &db, const QString &category)
 {
     return db.scalar(QStringLiteral("SELECT 最后编号 FROM 物品类别 WHERE 物品类别 = ?"), {category}).toString();
@@ -35,10 +32,10 @@ private slots:
         try {
             addCategory(db, QStringLiteral("机油"), QStringLiteral("管理员"));
             QFAIL("a duplicate category was accepted");
-        } catch (const StockError &e) {
+        } catch (const store::RuleError &e) {
             QCOMPARE(e.message(), QStringLiteral("该物品类别已经存在，无需重复设置！"));
         }
-        QVERIFY_THROWS_EXCEPTION(StockError, addCategory(db, QStringLiteral("  "), QStringLiteral("管理员")));
+        QVERIFY_THROWS_EXCEPTION(store::RuleError, addCategory(db, QStringLiteral("  "), QStringLiteral("管理员")));
         QCOMPARE(categories(db).size(), 2);
     }
 
@@ -56,7 +53,7 @@ private slots:
         db.execWrite(QStringLiteral("INSERT INTO 物品信息表 (物品编号, 物品名称, 物品类别) VALUES ('1010002', '导入的', '机油')"));
         QCOMPARE(addGoods(db, goods(QStringLiteral("壳牌机油")), std::nullopt, QStringLiteral("管理员")), QStringLiteral("1010003"));
         QCOMPARE(lastSequence(db, QStringLiteral("机油")), QStringLiteral("0003"));
-        QVERIFY_THROWS_EXCEPTION(StockError, nextGoodsCode(db, QStringLiteral("没有的类别")));
+        QVERIFY_THROWS_EXCEPTION(store::RuleError, nextGoodsCode(db, QStringLiteral("没有的类别")));
     }
 
     void savedRecordsAreTrimmedAndEmptyLimitsDefault()
@@ -106,7 +103,7 @@ private slots:
         try {
             checkGoods(g, adding ? GoodsMode::Adding : GoodsMode::Modifying);
             QFAIL("the check passed");
-        } catch (const StockError &e) {
+        } catch (const store::RuleError &e) {
             QCOMPARE(e.message(), message);
         }
     }
@@ -162,7 +159,7 @@ private slots:
                 if (c.modify) updateGoods(db, c.goods, QStringLiteral("管理员"));
                 else addGoods(db, c.goods, std::nullopt, QStringLiteral("管理员"));
                 QFAIL("a clash was accepted");
-            } catch (const StockError &e) {
+            } catch (const store::RuleError &e) {
                 QCOMPARE(e.message(), c.message);
             }
         }
@@ -201,7 +198,7 @@ private slots:
         QCOMPARE(journalText(db), QStringLiteral("修改物品信息:美孚一号"));
 
         g.code = QStringLiteral("1019999");
-        QVERIFY_THROWS_EXCEPTION(StockError, updateGoods(db, g, QStringLiteral("王经理")));
+        QVERIFY_THROWS_EXCEPTION(store::RuleError, updateGoods(db, g, QStringLiteral("王经理")));
     }
 
     void deletingGoodsRemovesTheStockRowsOfItsName()
@@ -217,7 +214,7 @@ private slots:
         db.execWrite(QStringLiteral("INSERT INTO 物品库存表 (物品编号, 仓库, 物品名称, 物品数量) VALUES ('2010001', ?, '美孚机油', 5)"),
                      {kBranch});
 
-        QVERIFY_THROWS_EXCEPTION(StockError, deleteGoods(db, code, clerk()));
+        QVERIFY_THROWS_EXCEPTION(store::RuleError, deleteGoods(db, code, clerk()));
         QCOMPARE(count(db, QStringLiteral("物品库存表")), 4);
 
         deleteGoods(db, code, manager());
@@ -241,7 +238,7 @@ private slots:
         try {
             deleteCategory(db, QStringLiteral("机油"), clerk());
             QFAIL("a clerk deleted a category");
-        } catch (const StockError &e) {
+        } catch (const store::RuleError &e) {
             QCOMPARE(e.message(), QStringLiteral("只有经理或管理员才能删除物品类别信息!"));
         }
         deleteCategory(db, QStringLiteral("机油"), manager());

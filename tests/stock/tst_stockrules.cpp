@@ -1,4 +1,4 @@
-#include "stock/stockerror.h"
+#include "store/ruleerror.h"
 #include "tests/stock/stockfixture.h"
 #include "tests/support/testdb.h"
 
@@ -177,7 +177,7 @@ private slots:
         const QString second = addOilGoods(db, QStringLiteral("壳牌机油"));
         setLevel(db, code, 10, 40, 4);
         const QString failing = movement == Movement::In ? QStringLiteral("9999999") : second;
-        QVERIFY_THROWS_EXCEPTION(StockError,
+        QVERIFY_THROWS_EXCEPTION(store::RuleError,
                                  applyStockNote(db, note(movement, kWarehouse, {line(code, 5, 25), line(failing, 1, 1)})));
         const auto level = stockLevel(db, code, kWarehouse);
         QCOMPARE(level->quantity, 10.0);

@@ -1,11 +1,10 @@
 #pragma once
 // Goods, stock rows and stock-out lines made by the stock-in tests.
 
-#include "stock/categoryservice.h"
-#include "stock/goodsservice.h"
 #include "stock/stockin/stockinservice.h"
 #include "store/blankdb.h"
 #include "store/money.h"
+#include "tests/stock/stockfixture.h"
 
 namespace stockintest {
 
@@ -15,19 +14,7 @@ inline const QString kOperator = QStringLiteral("管理员");
 // A goods in category "机油" at a reference purchase price of 4.00; returns its code.
 inline QString addGoods(store::Db &db, const QString &name, const QString &barcode = {})
 {
-    if (!stock::categoryByName(db, QStringLiteral("机油")))
-        stock::addCategory(db, QStringLiteral("机油"), kOperator);
-    stock::Goods g;
-    g.name = name;
-    g.category = QStringLiteral("机油");
-    g.specification = QStringLiteral("4L");
-    g.unit = QStringLiteral("桶");
-    g.brand = QStringLiteral("美孚");
-    g.purchasePrice = store::Money::fromYuan(4);
-    g.salePrice = store::Money::fromYuan(6);
-    g.lowestPrice = store::Money::fromYuan(5);
-    g.barcode = barcode;
-    return stock::addGoods(db, g, std::nullopt, kOperator);
+    return stocktest::addOilGoods(db, name, barcode);
 }
 
 inline stock::StockInLine picked(store::Db &db, const QString &code, double price, double quantity)
@@ -65,11 +52,7 @@ inline Level level(store::Db &db, const QString &code, const QString &warehouse 
     return {r->value(0).toDouble(), store::Money::fromVariant(r->value(1)), r->value(2).toDouble(), true};
 }
 
-inline int count(store::Db &db, const QString &table, const QString &where = QStringLiteral("1=1"),
-                 const QVariantList &params = {})
-{
-    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(table, where), params).toInt();
-}
+using testsupport::count;
 
 // A line of a stock-out note, as the stock-out form writes it.
 inline void addStockOutLine(store::Db &db, const QString &number, const QString &code, double price, double quantity)

@@ -1,7 +1,7 @@
 #include "print/layouts/stockin.h"
-#include "stock/stockerror.h"
 #include "stock/stockin/stockinservice.h"
 #include "stock/warehouse/warehouseservice.h"
+#include "store/ruleerror.h"
 #include "tests/stockin/stockinfixture.h"
 #include "tests/support/testdb.h"
 
@@ -20,7 +20,7 @@ void expectRefusal(const std::function<void()> &action, const QString &message)
 {
     try {
         action();
-    } catch (const StockError &e) {
+    } catch (const store::RuleError &e) {
         QCOMPARE(e.message(), message);
         return;
     }
@@ -358,7 +358,7 @@ private slots:
         store::Db &db = t.db();
         const QString oil = addGoods(db, QStringLiteral("美孚机油"), QStringLiteral("6901234"));
         addGoods(db, QStringLiteral("壳牌机油"), QStringLiteral("6905678"));
-        auto rows = [&](const ListQuery &q) {
+        auto rows = [&](const store::ListQuery &q) {
             QSqlQuery r = db.exec(q.sql, q.params);
             QStringList names;
             while (r.next())

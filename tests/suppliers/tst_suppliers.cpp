@@ -1,8 +1,8 @@
 #include "customers/suppliers/initprividerform.h"
 #include "customers/suppliers/listclientform.h"
 #include "customers/suppliers/registersuppliers.h"
-#include "customers/suppliers/suppliererror.h"
 #include "customers/suppliers/supplierservice.h"
+#include "store/ruleerror.h"
 
 #include "shell/common/datagrid.h"
 #include "shell/common/formframe.h"
@@ -115,13 +115,13 @@ private slots:
         try {
             addSupplier(db, supplier(QStringLiteral(" 华通配件 ")), QStringLiteral("管理员"));
             QFAIL("a duplicate name was stored");
-        } catch (const SupplierError &e) {
+        } catch (const store::RuleError &e) {
             QCOMPARE(e.message(), kSupplierNameTaken);
         }
         try {
             addSupplier(db, supplier(QStringLiteral("  ")), QStringLiteral("管理员"));
             QFAIL("an empty name was stored");
-        } catch (const SupplierError &e) {
+        } catch (const store::RuleError &e) {
             QCOMPARE(e.message(), kSupplierNameRequired);
         }
         QCOMPARE(suppliers(db).size(), 2);
@@ -141,12 +141,30 @@ private slots:
         const QString name = QStringLiteral("O'Neil 配件'); DELETE FROM 供销商信息表; --");
         addSupplier(db, supplier(name), QStringLiteral("管理员"));
         addSupplier(db, supplier(QStringLiteral("华通配件")), QStringLiteral("管理员"));
-        const SupplierQuery q = supplierListQuery(db, QStringLiteral("O'Neil"));
+        const store::ListQuery q = supplierListQuery(db, QStringLiteral("O'Neil"));
         QSqlQuery rows = db.exec(q.sql, q.params);
         QVERIFY(rows.next());
         QCOMPARE(rows.value(QStringLiteral("供销商名称")).toString(), name);
         QVERIFY(!rows.next());
         QCOMPARE(suppliers(db).size(), 2);
+    }
+
+    void aWildcardInTheSearchMatchesItself()
+    {
+        testsupport::TestDatabase t;
+        store::Db &db = t.db();
+        addSupplier(db, supplier(QStringLiteral("50%配件")), QStringLiteral("管理员"));
+        addSupplier(db, supplier(QStringLiteral("500配件")), QStringLiteral("管理员"));
+        addSupplier(db, supplier(QStringLiteral("A_B汽配")), QStringLiteral("管理员"));
+        addSupplier(db, supplier(QStringLiteral("AXB汽配")), QStringLiteral("管理员"));
+        for (const auto &[search, found] : {std::pair{QStringLiteral("50%"), QStringLiteral("50%配件")},
+                                            std::pair{QStringLiteral("A_B"), QStringLiteral("A_B汽配")}}) {
+            const store::ListQuery q = supplierListQuery(db, search);
+            QSqlQuery rows = db.exec(q.sql, q.params);
+            QVERIFY(rows.next());
+            QCOMPARE(rows.value(QStringLiteral("供销商名称")).toString(), found);
+            QVERIFY2(!rows.next(), qPrintable(search));
+        }
     }
 
     void onlyManagersDelete()
@@ -157,7 +175,7 @@ private slots:
         try {
             deleteSupplier(db, code, person(QStringLiteral("操作员")));
             QFAIL("a clerk deleted a supplier");
-        } catch (const SupplierError &e) {
+        } catch (const store::RuleError &e) {
             QCOMPARE(e.message(), kSupplierDeleteRefused);
         }
         QVERIFY(supplierByCode(db, code));

@@ -1,8 +1,7 @@
 #include "workshop/forms/repairorderform.h"
+#include "workshop/forms/notepreview.h"
 #include "workshop/forms/optionaldatebox.h"
-#include "workshop/repairorderprint.h"
 #include "workshop/workshoperror.h"
-#include "print/layouts/repairorder.h"
 #include "shell/common/database.h"
 #include "shell/common/datebox.h"
 #include "shell/common/enterchain.h"
@@ -209,8 +208,7 @@ void TEnterProduNoteForm::saveRefused(const WorkshopError &e)
 
 void TEnterProduNoteForm::printNote()
 {
-    print::TPrintProduNoteForm::preview(
-        repairOrderPages(shell::database(), m_number->text(), shell::currentOperator().department), this);
+    previewRepairOrder(this, m_number->text());
 }
 
 } // namespace workshop

@@ -1,12 +1,8 @@
 #include "workshop/queries/notedisplayforms.h"
-#include "workshop/queries/workorderprint.h"
 #include "workshop/forms/notelinegrid.h"
-#include "workshop/repairorderprint.h"
+#include "workshop/forms/notepreview.h"
 #include "workshop/settlements/settlements.h"
 #include "workshop/settlements/settlementchoices.h"
-#include "workshop/settlements/settlementpreview.h"
-#include "print/layouts/repairorder.h"
-#include "print/layouts/worknote.h"
 #include "shell/common/database.h"
 #include "shell/common/datagrid.h"
 #include "shell/common/linemodel.h"
@@ -146,9 +142,8 @@ bool TShowProduNoteForm::showNote(const QString &number)
     const RepairOrder &o = *order;
     m_number = o.number;
     const QList<QPair<const char *, QString>> texts{
-        {"托修单号：", o.number}, {"接车时间", dateText(o.received)},
-        {"预计完工时间", dateText(o.expectedCompletion)}, {"车辆状态", o.status}, {"接车前检查：", o.inspection}, {"附加费率", rateText(o.surchargeRate)},
-        {"备注：", o.remark}, {"业务接待", o.adviser}, {"维修技师", o.technician}, {"质检员", o.inspector},
+        {"托修单号：", o.number}, {"接车时间", dateText(o.received)}, {"预计完工时间", dateText(o.expectedCompletion)},
+        {"车辆状态", o.status}, {"接车前检查：", o.inspection}, {"附加费率", rateText(o.surchargeRate)}, {"备注：", o.remark}, {"业务接待", o.adviser}, {"维修技师", o.technician}, {"质检员", o.inspector},
         {"客户签名", o.customerSignature}};
     for (const auto &[label, text] : texts + vehicleTexts(o))
         setBox(QString::fromUtf8(label), text);
@@ -165,33 +160,12 @@ void TShowProduNoteForm::open(QWidget *parent, const QString &number)
 
 void TShowProduNoteForm::printOrder()
 {
-    if (m_number.isEmpty()) {
-        shell::Messages::info(this, QStringLiteral("没有可以打印的托修单，请查清楚！"));
-        return;
-    }
-    try {
-        print::TPrintProduNoteForm::preview(
-            repairOrderPages(shell::database(), m_number, shell::currentOperator().department), this);
-    } catch (const WorkshopError &e) {
-        shell::Messages::info(this, e.message());
-    } catch (const store::DbError &e) {
-        shell::Messages::error(this, e.message());
-    }
+    previewRepairOrder(this, m_number);
 }
 
 void TShowProduNoteForm::printWorkOrder()
 {
-    if (m_number.isEmpty()) {
-        shell::Messages::info(this, QStringLiteral("没有可以打印的托修单，请查清楚！"));
-        return;
-    }
-    try {
-        print::TPrintWorkNoteForm::preview(workOrderPages(shell::database(), m_number), this);
-    } catch (const WorkshopError &e) {
-        shell::Messages::info(this, e.message());
-    } catch (const store::DbError &e) {
-        shell::Messages::error(this, e.message());
-    }
+    previewWorkOrder(this, m_number);
 }
 
 // ---- settlement display ----

@@ -1,7 +1,7 @@
 #include "workshop/settlements/settlementform.h"
+#include "workshop/forms/notepreview.h"
 #include "workshop/settlements/settlementchoices.h"
 #include "workshop/settlements/settlementlines.h"
-#include "workshop/settlements/settlementpreview.h"
 #include "shell/common/database.h"
 #include "shell/common/datebox.h"
 #include "shell/common/enterchain.h"

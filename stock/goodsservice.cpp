@@ -28,7 +28,7 @@ Goods fromRecord(const QSqlRecord &r)
     Goods g;
     g.code = r.value(0).toString();
     g.name = r.value(1).toString();
-    g.specification = r.value(2).toString();
+    g.specs = r.value(2).toString();
     g.category = r.value(3).toString();
     g.unit = r.value(4).toString();
     g.brand = r.value(5).toString();
@@ -58,7 +58,7 @@ std::optional<Goods> firstOf(Db &db, const QString &where, const QVariantList &p
 
 Goods trimmed(Goods g)
 {
-    for (QString *s : {&g.code, &g.name, &g.specification, &g.category, &g.unit, &g.brand, &g.barcode})
+    for (QString *s : {&g.code, &g.name, &g.specs, &g.category, &g.unit, &g.brand, &g.barcode})
         *s = s->trimmed();
     if (!g.upperLimit) g.upperLimit = kDefaultUpperLimit;
     if (!g.lowerLimit) g.lowerLimit = kDefaultLowerLimit;
@@ -163,7 +163,7 @@ void checkGoods(const Goods &goods, GoodsMode mode)
         throw store::RuleError(QStringLiteral("最低库存限额大于最高库存限额这是不正确,请重新输入!"), QStringLiteral("最高库存限额"));
     store::requireGbkWidth(g.name, 50, QStringLiteral("物品全称"));
     store::requireGbkWidth(g.barcode, 24, QStringLiteral("条形码"));
-    store::requireGbkWidth(g.specification, 50, QStringLiteral("物品规格"));
+    store::requireGbkWidth(g.specs, 50, QStringLiteral("物品规格"));
     store::requireGbkWidth(g.brand, 24, QStringLiteral("品牌"));
     store::requireGbkWidth(g.unit, 12, QStringLiteral("物品单位"));
 }
@@ -180,7 +180,7 @@ QString addGoods(Db &db, const Goods &goods, std::optional<double> openingQuanti
     const GoodsCode code = nextFreeCode(db, category);
     g.code = code.code;
     db.execWrite(QStringLiteral("INSERT INTO 物品信息表 (%1) VALUES (?,?,?,?,?,?,?,?,?,?,?,?)").arg(kColumns),
-                 {g.code, g.name, g.specification, g.category, g.unit, g.brand, g.purchasePrice.toVariant(),
+                 {g.code, g.name, g.specs, g.category, g.unit, g.brand, g.purchasePrice.toVariant(),
                   g.salePrice.toVariant(), g.lowestPrice.toVariant(), *g.upperLimit, *g.lowerLimit, g.barcode});
     db.execWrite(QStringLiteral("UPDATE 物品类别 SET 最后编号 = ? WHERE 物品类别编号 = ?"), {code.sequence, category.code});
     store::writeJournal(db, QStringLiteral("新增物品信息:") + g.name, operatorName);
@@ -206,14 +206,14 @@ void updateGoods(Db &db, const Goods &goods, const QString &operatorName)
     checkUnique(db, g);
     db.execWrite(QStringLiteral("UPDATE 物品信息表 SET 物品名称 = ?, 物品规格 = ?, 品牌 = ?, 物品单位 = ?, 参考进货价 = ?, "
                                 "参考销售价 = ?, 最低销售价 = ?, 最高库存限额 = ?, 最低库存限额 = ?, 条形码 = ? WHERE 物品编号 = ?"),
-                 {g.name, g.specification, g.brand, g.unit, g.purchasePrice.toVariant(), g.salePrice.toVariant(),
+                 {g.name, g.specs, g.brand, g.unit, g.purchasePrice.toVariant(), g.salePrice.toVariant(),
                   g.lowestPrice.toVariant(), *g.upperLimit, *g.lowerLimit, g.barcode, g.code});
     db.execWrite(QStringLiteral("UPDATE 物品库存表 SET 物品名称 = ?, 物品规格 = ?, 品牌 = ?, 物品单位 = ?, 条形码 = ?, "
                                 "建议销售价 = ?, 最低销售价 = ?, 最高库存限额 = ?, 最低库存限额 = ?, 最后修改人 = ? WHERE 物品编号 = ?"),
-                 {g.name, g.specification, g.brand, g.unit, g.barcode, g.salePrice.toVariant(), g.lowestPrice.toVariant(),
+                 {g.name, g.specs, g.brand, g.unit, g.barcode, g.salePrice.toVariant(), g.lowestPrice.toVariant(),
                   *g.upperLimit, *g.lowerLimit, store::gbkTruncate(operatorName, 12), g.code});
     db.execWrite(QStringLiteral("UPDATE 业务流水 SET 物品名称 = ?, 物品规格 = ?, 物品单位 = ? WHERE 物品编号 = ?"),
-                 {g.name, g.specification, g.unit, g.code});
+                 {g.name, g.specs, g.unit, g.code});
     store::writeJournal(db, QStringLiteral("修改物品信息:") + g.name, operatorName);
     tx.commit();
 }

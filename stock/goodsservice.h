@@ -17,7 +17,7 @@ namespace stock {
 struct Goods {
     QString code;               // 物品编号
     QString name;               // 物品名称 (full name)
-    QString specification;      // 物品规格
+    QString specs;              // 物品规格
     QString category;           // 物品类别: the category's name
     QString unit;               // 物品单位
     QString brand;              // 品牌
@@ -64,7 +64,7 @@ QString addGoods(store::Db &db, const Goods &goods, std::optional<double> openin
                  const QString &operatorName);
 
 // Saves a modification: the goods record, the copies on its stock rows in every
-// warehouse (not the average cost), the name, specification and unit of its ledger
+// warehouse (not the average cost), the name, specs and unit of its ledger
 // rows, and the journal entry. Note lines keep the names they were saved with.
 void updateGoods(store::Db &db, const Goods &goods, const QString &operatorName);
 
@@ -72,9 +72,9 @@ void updateGoods(store::Db &db, const Goods &goods, const QString &operatorName)
 // Refuses operators who may not delete.
 void deleteGoods(store::Db &db, const QString &code, const shell::OperatorContext &who);
 
-// The goods chooser's searches. Button: name contains the text, else specification
+// The goods chooser's searches. Button: name contains the text, else specs
 // contains it. Enter: name contains it or the barcode equals it, else the
-// specification search. A blank text finds nothing.
+// specs search. A blank text finds nothing.
 QList<Goods> searchGoodsByName(store::Db &db, const QString &text);
 QList<Goods> searchGoodsByNameOrBarcode(store::Db &db, const QString &text);
 

@@ -28,7 +28,7 @@ namespace {
 
 struct StockRow {
     StockLevel level;
-    QString name, specification, unit;
+    QString name, specs, unit;
 };
 
 std::optional<StockRow> readRow(Db &db, const QString &code, const QString &warehouse, bool lock)
@@ -43,14 +43,14 @@ std::optional<StockRow> readRow(Db &db, const QString &code, const QString &ware
     row.level.totalCost = Money::fromVariant(r->value(1));
     row.level.averageCost = r->value(2).toDouble();
     row.name = r->value(3).toString();
-    row.specification = r->value(4).toString();
+    row.specs = r->value(4).toString();
     row.unit = r->value(5).toString();
     return row;
 }
 
 // One goods of a note, its lines summed.
 struct GoodsSum {
-    QString code, name, specification;
+    QString code, name, specs;
     double quantity = 0;
     Money amount;
 };
@@ -69,7 +69,7 @@ std::vector<GoodsSum> sumPerGoods(const std::vector<MovementLine> &lines)
         }
         if (it->name.isEmpty()) {
             it->name = line.goodsName.trimmed();
-            it->specification = line.specification.trimmed();
+            it->specs = line.specs.trimmed();
         }
         it->quantity += line.quantity;
         it->amount += line.amount;
@@ -199,7 +199,7 @@ std::vector<GoodsMovement> applyStockNote(Db &db, const StockNote &note)
                                     "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
                      {note.number, sum.code,
                       !sum.name.isEmpty() ? sum.name : after ? after->name : QString(),
-                      !sum.name.isEmpty() ? sum.specification : after ? after->specification : QString(),
+                      !sum.name.isEmpty() ? sum.specs : after ? after->specs : QString(),
                       after ? after->unit : goodsUnit(db, sum.code), business, flag, note.date, warehouse,
                       in ? m.quantity : 0.0, (in ? m.amount : Money()).toVariant(),
                       in ? 0.0 : m.quantity, (in ? Money() : m.amount).toVariant(),

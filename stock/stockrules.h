@@ -39,8 +39,8 @@ struct MovementLine {
     QString goodsCode;
     double quantity = 0;
     store::Money amount;        // the line amount; an Out line leaves at average cost instead
-    QString goodsName;          // the ledger shows the note's name and specification;
-    QString specification;      // when empty, the stock row's (or goods record's) are used
+    QString goodsName;          // the ledger shows the note's name and specs;
+    QString specs;              // when empty, the stock row's (or goods record's) are used
 };
 
 struct StockNote {

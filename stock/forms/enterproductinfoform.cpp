@@ -207,7 +207,7 @@ bool TEnterProDuctInfoForm::startModifying(const QString &goodsCode)
     m_codeLabel->setText(g->code);
     box(kName)->setText(g->name);
     box(kBarcode)->setText(g->barcode);
-    box(kSpec)->setText(g->specification);
+    box(kSpec)->setText(g->specs);
     box(kBrand)->setText(g->brand);
     box(kUnit)->setText(g->unit);
     box(kPurchase)->setText(priceText(g->purchasePrice));
@@ -321,7 +321,7 @@ Goods TEnterProDuctInfoForm::readBoxes() const
     g.category = m_category->text();
     g.name = box(kName)->text();
     g.barcode = box(kBarcode)->text();
-    g.specification = box(kSpec)->text();
+    g.specs = box(kSpec)->text();
     g.brand = box(kBrand)->text();
     g.unit = box(kUnit)->text();
     g.purchasePrice = moneyOf(box(kPurchase), kPurchase);

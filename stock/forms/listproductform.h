@@ -1,7 +1,7 @@
 #pragma once
 // "物品信息清单": the goods chooser. Left the categories, right the goods of the current
 // category, and a search box "查找物品：" over the goods (its button: by name, else by
-// specification; Enter: by name or barcode, else by specification). "选择" or a
+// specs; Enter: by name or barcode, else by specs). "选择" or a
 // double-click hands the goods NAME to the opener's box:
 //
 //   caller tag    opener                         box

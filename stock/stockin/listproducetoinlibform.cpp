@@ -196,7 +196,7 @@ void TListProduceToInLibForm::pickGoods(const Goods &goods)
     }
     m_code->setText(goods.code);
     m_name->setText(goods.name);
-    m_size->setText(goods.specification);
+    m_size->setText(goods.specs);
     m_category->setText(goods.category);
     m_unit->setText(goods.unit);
     m_reference->setText(priceText(goods.purchasePrice.toDouble()));

@@ -74,7 +74,7 @@ StockInLine lineForGoods(const Goods &goods, double price, double quantity)
     l.goodsCode = goods.code;
     l.category = goods.category;
     l.name = goods.name;
-    l.size = goods.specification;
+    l.size = goods.specs;
     l.unit = goods.unit;
     l.price = price;
     l.quantity = quantity;

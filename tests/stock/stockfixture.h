@@ -22,7 +22,7 @@ inline stock::Goods goods(const QString &name, const QString &category = QString
     stock::Goods g;
     g.name = name;
     g.category = category;
-    g.specification = QStringLiteral("4L");
+    g.specs = QStringLiteral("4L");
     g.unit = QStringLiteral("桶");
     g.brand = QStringLiteral("美孚");
     g.purchasePrice = store::Money::fromYuan(4);

@@ -181,7 +181,7 @@ private slots:
 
         Goods g = *goodsByCode(db, code);
         g.name = QStringLiteral("美孚一号");
-        g.specification = QStringLiteral("1L");
+        g.specs = QStringLiteral("1L");
         g.unit = QStringLiteral("瓶");
         g.salePrice = Money::fromYuan(9);
         g.purchasePrice = Money::fromYuan(1);
@@ -256,14 +256,14 @@ private slots:
         store::Db &db = t.db();
         addCategory(db, QStringLiteral("机油"), QStringLiteral("管理员"));
         Goods a = goods(QStringLiteral("美孚机油"), QStringLiteral("机油"), QStringLiteral("690"));
-        a.specification = QStringLiteral("SN 5W-30");
+        a.specs = QStringLiteral("SN 5W-30");
         addGoods(db, a, std::nullopt, QStringLiteral("管理员"));
         Goods b = goods(QStringLiteral("100%合成油"));
-        b.specification = QStringLiteral("SN 0W-20");
+        b.specs = QStringLiteral("SN 0W-20");
         addGoods(db, b, std::nullopt, QStringLiteral("管理员"));
 
         QCOMPARE(searchGoodsByName(db, QStringLiteral(" 美孚 ")).size(), 1);
-        QCOMPARE(searchGoodsByName(db, QStringLiteral("sn")).size(), 2);          // by specification, any case
+        QCOMPARE(searchGoodsByName(db, QStringLiteral("sn")).size(), 2);          // by specs, any case
         QCOMPARE(searchGoodsByName(db, QStringLiteral("690")).size(), 0);         // the button ignores barcodes
         QCOMPARE(searchGoodsByNameOrBarcode(db, QStringLiteral("690")).first().name, QStringLiteral("美孚机油"));
         QCOMPARE(searchGoodsByName(db, QStringLiteral("0%")).size(), 1);          // '%' is a character

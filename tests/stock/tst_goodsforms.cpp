@@ -269,7 +269,7 @@ private slots:
         chooser->categoryGrid()->setCurrentRow(1);
         QCOMPARE(chooser->grid()->value(0, QStringLiteral("物品名称")).toString(), QStringLiteral("米其林轮胎"));
         ui::type(chooser->searchBox(), QStringLiteral("MX01"));
-        QVERIFY(ui::click(chooser, QStringLiteral("查找")));     // by name, then specification: nothing
+        QVERIFY(ui::click(chooser, QStringLiteral("查找")));     // by name, then specs: nothing
         QCOMPARE(chooser->grid()->rowCount(), 0);
         ui::pressEnter(chooser->searchBox());                    // by name or barcode
         QCOMPARE(chooser->grid()->rowCount(), 1);

@@ -60,7 +60,7 @@ inline void addStockOutLine(store::Db &db, const QString &number, const QString 
     const stock::Goods g = *stock::goodsByCode(db, code);
     db.execWrite(QStringLiteral("INSERT INTO 出库单子表 (出库单编号, 物品编号, 物品类型, 物品名称, 物品规格, 物品单位, 物品单价, "
                                 "物品数量, 金额合计) VALUES (?,?,?,?,?,?,?,?,?)"),
-                 {number, code, g.category, g.name, g.specification, g.unit, price, quantity,
+                 {number, code, g.category, g.name, g.specs, g.unit, price, quantity,
                   store::Money::fromDouble(price * quantity).toVariant()});
 }
 

@@ -1,5 +1,6 @@
 #include "workshop/materialpicker.h"
 #include "workshop/workshoperror.h"
+#include "store/likepattern.h"
 
 namespace workshop {
 
@@ -18,18 +19,6 @@ QList<CatalogueGoods> goodsWhere(store::Db &db, const QString &where, const QVar
                      store::Money::fromVariant(q.value(6)), q.value(7).toString()});
     }
     return list;
-}
-
-// A LIKE pattern that finds the text anywhere, its own '%', '_' and '\' taken literally.
-QString containing(const QString &text)
-{
-    QString escaped;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('\\'))
-            escaped += QLatin1Char('\\');
-        escaped += c;
-    }
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
 std::optional<double> numberIn(const QString &text)
@@ -69,10 +58,10 @@ GoodsSearch searchGoods(store::Db &db, const QString &text, bool tryBarcode)
             return result;
         }
     }
-    const QString like = db.likeOperator();
-    result.found = goodsWhere(db, QStringLiteral("物品名称 %1 ? ESCAPE '\\'").arg(like), {containing(t)});
+    const QString pattern = store::containsPattern(t);
+    result.found = goodsWhere(db, store::containsCondition(db, QStringLiteral("物品名称")), {pattern});
     if (result.found.isEmpty())
-        result.found = goodsWhere(db, QStringLiteral("物品规格 %1 ? ESCAPE '\\'").arg(like), {containing(t)});
+        result.found = goodsWhere(db, store::containsCondition(db, QStringLiteral("物品规格")), {pattern});
     return result;
 }
 

@@ -1,24 +1,20 @@
 #pragma once
-// A refusal of a workshop rule, carrying the message the user sees, where one box is at
-// fault the label of that box (so a form can put the focus there), and the caption of
-// the message box when it is not the standard one.
+// A refusal of a workshop rule: a store::RuleError whose field is the label of the box
+// at fault (so a form can put the focus there), with the caption of the message box
+// when it is not the standard one.
 
-#include <QString>
-#include <stdexcept>
+#include "store/ruleerror.h"
 
 namespace workshop {
 
-class WorkshopError : public std::runtime_error {
+class WorkshopError : public store::RuleError {
 public:
     explicit WorkshopError(const QString &message, const QString &box = {}, const QString &messageCaption = {})
-        : std::runtime_error(message.toStdString()), m_message(message), m_box(box), m_caption(messageCaption) {}
-    const QString &message() const { return m_message; }
-    const QString &box() const { return m_box; }
+        : RuleError(message, box), m_caption(messageCaption) {}
+    const QString &box() const { return field(); }
     const QString &messageCaption() const { return m_caption; }
 
 private:
-    QString m_message;
-    QString m_box;
     QString m_caption;
 };
 

@@ -1,6 +1,7 @@
 #include "workshop/queries/notequeries.h"
 #include "workshop/workshoperror.h"
 #include "shell/common/querymodel.h"
+#include "store/likepattern.h"
 #include "store/schema.h"
 
 namespace workshop {
@@ -27,18 +28,6 @@ const TableQuery &tableQuery(NoteTable table)
         "结算员, 备注",
         10, 5};
     return table == NoteTable::RepairOrders ? repairOrders : settlements;
-}
-
-// The condition as literal text: % and _ typed by the user match themselves.
-QString containsPattern(const QString &text)
-{
-    QString escaped;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
-            escaped += QLatin1Char('\\');
-        escaped += c;
-    }
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
 } // namespace
@@ -74,8 +63,8 @@ QueryStatement noteQuery(store::Db &db, NoteTable table, const NoteFilter &filte
         if (!conditionColumns(table).contains(filter.column))
             throw WorkshopError(QStringLiteral("不能按\"%1\"查询,请从条件类别中选择!").arg(filter.column),
                                 QStringLiteral("条件类别"));
-        s.sql += QStringLiteral(" AND %1 %2 ? ESCAPE '\\'").arg(filter.column, db.likeOperator());
-        s.params << containsPattern(filter.condition);
+        s.sql += QStringLiteral(" AND ") + store::containsCondition(db, filter.column);
+        s.params << store::containsPattern(filter.condition);
     }
     s.sql += QStringLiteral(" ORDER BY %1").arg(QString::fromUtf8(q.orderColumn));
     return s;

@@ -10,6 +10,7 @@
 //   grid->showQuery(db, q.sql, q.params);
 
 #include "store/db.h"
+#include "store/listquery.h"
 #include "store/money.h"
 
 #include <QDate>
@@ -40,10 +41,7 @@ struct NoteFilter {
     QString condition;      // 查询条件: matched as typed text anywhere in the column
 };
 
-struct QueryStatement {
-    QString sql;
-    QVariantList params;
-};
+using QueryStatement = store::ListQuery;
 
 // Throws WorkshopError for a condition on a column that is not in conditionColumns().
 QueryStatement noteQuery(store::Db &db, NoteTable table, const NoteFilter &filter);

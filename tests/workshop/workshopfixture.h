@@ -2,6 +2,7 @@
 // Small helpers of the workshop tests: operators, goods with and without stock rows,
 // service items, a filled-in repair order, row counts.
 
+#include "tests/support/fixtures.h"
 #include "workshop/repairorders.h"
 #include "workshop/serviceitems.h"
 #include "store/blankdb.h"
@@ -11,19 +12,20 @@ namespace workshoptest {
 
 inline const QString kDept = store::kHeadOfficeName;   // the operators' department and warehouse
 
+using testsupport::count;
+
+// The shared test operators, receiving cars with the plate prefix "粤A".
 inline shell::OperatorContext manager()
 {
-    return {QStringLiteral("000001"), QStringLiteral("王经理"), QStringLiteral("经理"), kDept, QStringLiteral("粤A")};
+    shell::OperatorContext who = testsupport::manager();
+    who.platePrefix = QStringLiteral("粤A");
+    return who;
 }
 inline shell::OperatorContext clerk()
 {
-    return {QStringLiteral("000002"), QStringLiteral("小李"), QStringLiteral("操作员"), kDept, QStringLiteral("粤A")};
-}
-
-inline int count(store::Db &db, const QString &table, const QString &where = QStringLiteral("1=1"),
-                 const QVariantList &params = {})
-{
-    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(table, where), params).toInt();
+    shell::OperatorContext who = testsupport::clerk();
+    who.platePrefix = QStringLiteral("粤A");
+    return who;
 }
 
 // The head office's counter columns 最后托修单号 and 最后结算单号.

@@ -91,7 +91,7 @@ void addGoodsAndStock(store::Db &db)
         }
         stock::Goods item;
         item.name = QString::fromUtf8(g.name);
-        item.specification = QString::fromUtf8(g.size);
+        item.specs = QString::fromUtf8(g.size);
         item.category = category;
         item.unit = QString::fromUtf8(g.unit);
         item.brand = QString::fromUtf8(g.brand);

@@ -2,7 +2,7 @@
 #include "tests/support/ui/uidriver.h"
 #include "tests/workshop/formhelpers.h"
 #include "tests/workshop/workshopfixture.h"
-#include "workshop/forms/editablerowmodel.h"
+#include "shell/common/linemodel.h"
 #include "workshop/forms/serviceitemchooser.h"
 #include "workshop/forms/serviceitemform.h"
 #include "workshop/forms/serviceobjectform.h"

@@ -1,10 +1,10 @@
 #include "workshop/forms/serviceitemform.h"
-#include "workshop/forms/editablerowmodel.h"
 #include "workshop/workshoperror.h"
 #include "shell/common/database.h"
 #include "shell/common/datagrid.h"
 #include "shell/common/gridview.h"
 #include "shell/common/messages.h"
+#include "shell/common/setupform.h"
 #include "shell/common/operatorcontext.h"
 
 #include <QAbstractItemDelegate>
@@ -44,7 +44,7 @@ TInitServiceItemForm::TInitServiceItemForm(QWidget *parent) : FunctionForm(paren
     m_categoryGrid->setColumns({{kCategory, QStringLiteral("服务类别"), {}, {}, false, false, 160}});
     layout->addWidget(m_categoryGrid, 1);
 
-    m_items = new EditableRowModel({{kCategory, shell::LineField::Text, 50},
+    m_items = new shell::SetupLines({{kCategory, shell::LineField::Text, 50},
                                     {kName, shell::LineField::Text, 100},
                                     {kFee, shell::LineField::Money},
                                     {kLowest, shell::LineField::Money}},
@@ -102,7 +102,7 @@ ServiceItem TInitServiceItemForm::itemAt(int row) const
 
 void TInitServiceItemForm::loadItems(const ServiceItem *select)
 {
-    m_items->setEditableRow(-1);
+    m_items->setEditableRow(shell::SetupLines::kNone);
     m_items->clear();
     const QString category = currentCategory();
     if (category.isNull())
@@ -143,7 +143,7 @@ void TInitServiceItemForm::editRow(int row, State state)
 void TInitServiceItemForm::leaveEditing()
 {
     m_state = State::Idle;
-    m_items->setEditableRow(-1);
+    m_items->setEditableRow(shell::SetupLines::kNone);
     m_itemGrid->setReadOnly(true);
     m_categoryGrid->setEnabled(true);
 }

@@ -7,11 +7,9 @@
 #include "workshop/serviceitems.h"
 #include "shell/common/formframe.h"
 
-namespace shell { class DataGrid; class LineModel; }
+namespace shell { class DataGrid; class LineModel; class SetupLines; }
 
 namespace workshop {
-
-class EditableRowModel;
 
 class TInitServiceItemForm : public shell::FunctionForm {
     Q_OBJECT
@@ -41,7 +39,7 @@ private:
     void cancelEdit();
 
     shell::LineModel *m_categories;
-    EditableRowModel *m_items;
+    shell::SetupLines *m_items;
     shell::DataGrid *m_categoryGrid;
     shell::DataGrid *m_itemGrid;
     State m_state = State::Idle;

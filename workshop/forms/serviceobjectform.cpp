@@ -1,11 +1,11 @@
 #include "workshop/forms/serviceobjectform.h"
-#include "workshop/forms/editablerowmodel.h"
 #include "workshop/serviceitems.h"
 #include "workshop/workshoperror.h"
 #include "shell/common/database.h"
 #include "shell/common/datagrid.h"
 #include "shell/common/gridview.h"
 #include "shell/common/messages.h"
+#include "shell/common/setupform.h"
 #include "shell/common/operatorcontext.h"
 
 #include <QPushButton>
@@ -21,7 +21,7 @@ TInitServiceObjectForm::TInitServiceObjectForm(QWidget *parent) : FunctionForm(p
 {
     resize(420, 460);
     auto *layout = new QVBoxLayout(body());
-    m_rows = new EditableRowModel({{kCategory, shell::LineField::Text, 50}}, this);
+    m_rows = new shell::SetupLines({{kCategory, shell::LineField::Text, 50}}, this);
     m_grid = new shell::DataGrid(body());
     m_grid->setAccessibleName(QStringLiteral("维修项目类别"));
     m_grid->setModel(m_rows);
@@ -37,7 +37,7 @@ TInitServiceObjectForm::TInitServiceObjectForm(QWidget *parent) : FunctionForm(p
 
 void TInitServiceObjectForm::reload(const QString &select)
 {
-    m_rows->setEditableRow(-1);
+    m_rows->setEditableRow(shell::SetupLines::kNone);
     m_rows->clear();
     try {
         for (const QString &name : serviceCategories(shell::database()))

@@ -5,11 +5,9 @@
 #include "shell/common/formframe.h"
 
 class QPushButton;
-namespace shell { class DataGrid; }
+namespace shell { class DataGrid; class SetupLines; }
 
 namespace workshop {
-
-class EditableRowModel;
 
 class TInitServiceObjectForm : public shell::FunctionForm {
     Q_OBJECT
@@ -26,7 +24,7 @@ private:
     void deleteClicked();
     void focusNewRow();
 
-    EditableRowModel *m_rows;
+    shell::SetupLines *m_rows;
     shell::DataGrid *m_grid;
     bool m_adding = false;
 };

@@ -360,9 +360,9 @@ void NoteEntryForm::plateEntered()
 void NoteEntryForm::rateChanged()
 {
     if (m_rate->text().isEmpty()) {
-        m_rate->setText(QStringLiteral("0"));   // comes back here once more
-        if (m_selectEmptiedRate)
-            m_rate->selectAll();
+        // 0 selected, so the next digit typed replaces it; comes back here once more.
+        m_rate->setText(QStringLiteral("0"));
+        m_rate->selectAll();
         return;
     }
     recomputeTotals();

@@ -129,8 +129,6 @@ protected:
     bool m_saved = false;
     SaveMode m_mode = SaveMode::New;
     QString m_lookedUpPlate;        // the plate whose record (or note) filled the boxes last
-    // An emptied rate box takes 0 selected, so the next digit typed replaces it.
-    bool m_selectEmptiedRate = false;
 
 private:
     void newClicked();

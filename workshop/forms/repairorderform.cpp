@@ -25,7 +25,6 @@ constexpr int kCompletionDays = 3;
 TEnterProduNoteForm::TEnterProduNoteForm(QWidget *parent) : NoteEntryForm(parent, QStringLiteral("托修单"))
 {
     resize(980, 700);
-    m_selectEmptiedRate = true;
     auto *layout = new QVBoxLayout(body());
 
     createNumberBox();

@@ -103,7 +103,7 @@ std::vector<Case> stockCases(BenchEnv &env)
         l.goodsCode = q.value(0).toString();
         l.category = q.value(1).toString();
         l.name = q.value(2).toString();
-        l.specification = q.value(3).toString();
+        l.size = q.value(3).toString();
         l.unit = q.value(4).toString();
         l.price = std::round(store::Money::fromVariant(q.value(5)).toDouble() * 100) / 100;
         st->catalogue.push_back(l);

@@ -88,36 +88,76 @@ bool Result::nearFloor() const
     return r && *r <= (kind == CaseKind::Save ? 3.0 : 2.0);
 }
 
-std::vector<Result> runCases(const std::vector<Case> &cases, const std::function<void(const QString &)> &log)
+std::vector<std::vector<Result>> runCases(const std::vector<std::vector<Case>> &sets, const QStringList &setNames,
+                                          const std::function<void(const QString &)> &log)
 {
-    std::vector<Result> out;
-    for (const Case &c : cases) {
+    struct Side {
+        size_t set;
+        const Case *c;
         Result r;
-        r.name = c.name;
-        r.label = c.label;
-        r.kind = c.kind;
-        r.todo = c.todo;
-        r.note = c.note;
-        try {
-            const int warm = qBound(2, c.reps / 20, 10);
-            for (int i = 0; i < warm; ++i) {
-                if (c.program) timeOnce(c.program);
-                if (c.floor) timeOnce(c.floor);
+        std::vector<double> prog, flo;
+        bool failed = false;
+    };
+    std::vector<std::vector<Result>> out(sets.size());
+    QStringList names;
+    for (const auto &set : sets)
+        for (const Case &c : set)
+            if (!names.contains(c.name)) names << c.name;
+
+    for (const QString &name : names) {
+        std::vector<Side> sides;
+        for (size_t s = 0; s < sets.size(); ++s)
+            for (const Case &c : sets[s])
+                if (c.name == name) {
+                    Side side{s, &c, {}, {}, {}};
+                    side.r.name = c.name;
+                    side.r.label = c.label;
+                    side.r.kind = c.kind;
+                    side.r.todo = c.todo;
+                    side.r.note = c.note;
+                    sides.push_back(std::move(side));
+                }
+        const auto guarded = [](Side &side, const std::function<void()> &f) {
+            if (side.failed) return;
+            try {
+                f();
+            } catch (const std::exception &e) {
+                side.failed = true;
+                side.r.todo = QStringLiteral("failed: %1").arg(QString::fromUtf8(e.what()));
             }
-            std::vector<double> prog, flo;
-            for (int i = 0; i < c.reps; ++i) {   // alternate, so drift of the machine hits both alike
-                if (c.program) prog.push_back(timeOnce(c.program));
-                if (c.floor) flo.push_back(timeOnce(c.floor));
-            }
-            if (c.program) r.program = statsOf(prog);
-            if (c.floor) r.floor = statsOf(flo);
-        } catch (const std::exception &e) {
-            r.todo = QStringLiteral("failed: %1").arg(QString::fromUtf8(e.what()));
+        };
+        int reps = 0;
+        for (Side &side : sides) {
+            reps = qMax(reps, side.c->reps);
+            const int warm = qBound(2, side.c->reps / 20, 10);
+            guarded(side, [&] {
+                for (int i = 0; i < warm; ++i) {
+                    if (side.c->program) timeOnce(side.c->program);
+                    if (side.c->floor) timeOnce(side.c->floor);
+                }
+            });
         }
-        log(QStringLiteral("  %1: program p50 %2 ms, floor p50 %3 ms%4")
-                .arg(c.name, r.program ? ms(r.program->p50) : QStringLiteral("-"), r.floor ? ms(r.floor->p50) : QStringLiteral("-"),
-                     r.todo.isEmpty() ? QString() : QStringLiteral("  [") + r.todo + QLatin1Char(']')));
-        out.push_back(r);
+        for (int i = 0; i < reps; ++i) {
+            for (Side &side : sides) {
+                if (i >= side.c->reps) continue;
+                guarded(side, [&] {
+                    if (side.c->program) side.prog.push_back(timeOnce(side.c->program));
+                    if (side.c->floor) side.flo.push_back(timeOnce(side.c->floor));
+                });
+            }
+        }
+        for (Side &side : sides) {
+            if (!side.failed) {
+                if (side.c->program) side.r.program = statsOf(side.prog);
+                if (side.c->floor) side.r.floor = statsOf(side.flo);
+            }
+            const Result &r = side.r;
+            log(QStringLiteral("  %1 %2: program p50 %3 ms, floor p50 %4 ms%5")
+                    .arg(setNames.value(int(side.set)), name, r.program ? ms(r.program->p50) : QStringLiteral("-"),
+                         r.floor ? ms(r.floor->p50) : QStringLiteral("-"),
+                         r.todo.isEmpty() ? QString() : QStringLiteral("  [") + r.todo + QLatin1Char(']')));
+            out[side.set].push_back(side.r);
+        }
     }
     return out;
 }
@@ -172,23 +212,23 @@ QJsonObject toJson(const Result &r)
     return o;
 }
 
-QString formatComparison(const QString &title, const std::vector<Result> &now, const QJsonObject &earlier, const QString &earlierName)
+QString formatComparison(const QString &title, const std::vector<Result> &now, const QString &nowName,
+                         const QJsonArray &other, const QString &otherName)
 {
     QStringList lines;
     lines << title;
-    lines << pad(QStringLiteral("case"), 34) + pad(QStringLiteral("p50 now"), 10, true) + pad(earlierName, 10, true) +
-                 pad(QStringLiteral("x"), 7, true) + pad(QStringLiteral("p99 now"), 10, true) + pad(earlierName, 10, true) +
-                 pad(QStringLiteral("x"), 7, true);
-    const QJsonArray cases = earlier.value(QStringLiteral("cases")).toArray();
+    lines << pad(QStringLiteral("case (program)"), 34) + pad(QStringLiteral("p50 ") + nowName, 12, true) +
+                 pad(otherName, 10, true) + pad(QStringLiteral("x"), 7, true) + pad(QStringLiteral("p99 ") + nowName, 12, true) +
+                 pad(otherName, 10, true) + pad(QStringLiteral("x"), 7, true);
     for (const Result &r : now) {
         if (!r.program) continue;
-        for (const auto &v : cases) {
+        for (const auto &v : other) {
             const QJsonObject o = v.toObject();
             if (o.value(QStringLiteral("name")).toString() != r.name || !o.contains(QStringLiteral("program"))) continue;
             const QJsonObject p = o.value(QStringLiteral("program")).toObject();
             const double e50 = p.value(QStringLiteral("p50_ms")).toDouble(), e99 = p.value(QStringLiteral("p99_ms")).toDouble();
-            lines << pad(r.label, 34) + pad(ms(r.program->p50), 10, true) + pad(ms(e50), 10, true) +
-                         pad(QString::number(r.program->p50 / e50, 'f', 2), 7, true) + pad(ms(r.program->p99), 10, true) +
+            lines << pad(r.label, 34) + pad(ms(r.program->p50), 12, true) + pad(ms(e50), 10, true) +
+                         pad(QString::number(r.program->p50 / e50, 'f', 2), 7, true) + pad(ms(r.program->p99), 12, true) +
                          pad(ms(e99), 10, true) + pad(QString::number(r.program->p99 / e99, 'f', 2), 7, true);
         }
     }

@@ -4,7 +4,9 @@
 // alternating, and reported as p50 and p99; the ratio program / floor is the figure we
 // steer by.
 
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QStringList>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -53,14 +55,19 @@ struct Result {
 
 Stats statsOf(std::vector<double> millis);
 
-// Runs every case; warms each side up first. A case that throws is reported with its
-// message as todo and the run goes on.
-std::vector<Result> runCases(const std::vector<Case> &cases, const std::function<void(const QString &)> &log);
+// Runs the cases of several databases (backends, scales) at once: for each case name,
+// the repetitions of every database's program and floor alternate, so a change in the
+// machine's load while the bench runs hits all of them alike and the figures of two
+// databases can be set side by side. Every side is warmed up first. A case that throws
+// is reported with its message as todo and the run goes on. setNames label the log.
+std::vector<std::vector<Result>> runCases(const std::vector<std::vector<Case>> &sets, const QStringList &setNames,
+                                          const std::function<void(const QString &)> &log);
 
 QString formatTable(const QString &title, const std::vector<Result> &results);
 QJsonObject toJson(const Result &r);
-// Figures of an earlier run (e.g. one year) beside this one (e.g. ten years).
-QString formatComparison(const QString &title, const std::vector<Result> &now, const QJsonObject &earlierBackend,
-                         const QString &earlierName);
+// Program figures of one set beside another's (ten years beside one, PostgreSQL beside
+// SQLite); `other` is a list of toJson() results, from this run or an earlier one.
+QString formatComparison(const QString &title, const std::vector<Result> &now, const QString &nowName,
+                         const QJsonArray &other, const QString &otherName);
 
 } // namespace bench

@@ -1,9 +1,12 @@
 // juncheng-bench: loads the generated data set of a busy five-branch shop into SQLite
 // and/or PostgreSQL and times the program's services against the hand-written floor.
 //
-//   juncheng-bench [--backend sqlite|pg|both] [--scale YEARS] [--seed N] [--data DIR]
+//   juncheng-bench [--backend sqlite|pg|both] [--scale YEARS[,YEARS]] [--seed N] [--data DIR]
 //                  [--pg CONNINFO] [--reps N] [--json FILE] [--compare FILE]
-//                  [--regen] [--check] [--load-only]
+//                  [--cases NAMES] [--regen] [--check] [--load-only]
+//
+// With several backends or scales, every database is loaded first and the cases then
+// run interleaved across all of them, so their figures can be compared directly.
 
 #include "bench/cases.h"
 #include "bench/datagen.h"
@@ -21,6 +24,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 using namespace bench;
 
@@ -35,6 +39,7 @@ void say(const QString &s)
 
 struct Options {
     QStringList backends;
+    QList<int> scales;
     DataSetOptions data;
     QString dataDir;
     QString pgConnInfo;
@@ -53,6 +58,14 @@ QJsonObject loadJson(const DataSetReport &r)
             {QStringLiteral("rows_per_second"), r.rows / qMax(r.loadSeconds, 0.001)},
             {QStringLiteral("index_seconds"), r.indexSeconds}, {QStringLiteral("analyze_seconds"), r.analyzeSeconds},
             {QStringLiteral("rows_per_table"), tables}};
+}
+
+// The machine is shared: the load average beside the figures says how quiet it was.
+QString loadAverage()
+{
+    QFile f(QStringLiteral("/proc/loadavg"));
+    if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("?");
+    return QString::fromLatin1(f.readAll()).section(QLatin1Char(' '), 0, 2);
 }
 
 QString tag(const Options &o) { return QStringLiteral("y%1_s%2").arg(o.data.years).arg(o.data.seed); }
@@ -111,38 +124,61 @@ store::ConnectionSettings prepareDatabase(const QString &backend, const Options 
     return s;
 }
 
-QJsonObject runBackend(const QString &backend, const Options &o, std::vector<Result> *results)
-{
+// One database the bench times: a backend loaded with a data set of some years.
+struct Run {
+    QString backend;
+    int years = 1;
     QJsonObject out;
-    QJsonObject load;
-    const store::ConnectionSettings settings = prepareDatabase(backend, o, &load);
-    out[QStringLiteral("load")] = load;
-    store::Db db(settings);   // a fresh connection, with the settings the program runs with
-    if (o.check) {
-        say(QStringLiteral("%1: checking the data set's rules ...").arg(backend));
-        const QStringList problems = checkDataSet(db, say);
-        say(problems.isEmpty() ? QStringLiteral("  all rules hold") : QStringLiteral("  %1 rule(s) broken").arg(problems.size()));
-        out[QStringLiteral("check")] = QJsonArray::fromStringList(problems);
+    std::unique_ptr<store::Db> db;
+    std::unique_ptr<BenchEnv> env;
+    std::vector<Case> cases;
+    std::vector<Result> results;
+
+    QString name() const { return QStringLiteral("%1/%2y").arg(backend).arg(years); }
+    QString title() const
+    {
+        return QStringLiteral("%1, %2 year(s) of a five-branch shop")
+            .arg(backend == QLatin1String("pg") ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite")).arg(years);
     }
+};
+
+void openRun(Run &run, const Options &base)
+{
+    Options o = base;
+    o.data.years = run.years;
+    QJsonObject load;
+    const store::ConnectionSettings settings = prepareDatabase(run.backend, o, &load);
+    run.out[QStringLiteral("backend")] = run.backend;
+    run.out[QStringLiteral("years")] = run.years;
+    run.out[QStringLiteral("load")] = load;
+    run.db = std::make_unique<store::Db>(settings);   // a fresh connection, with the settings the program runs with
+    if (o.check) {
+        say(QStringLiteral("%1: checking the data set's rules ...").arg(run.name()));
+        const QStringList problems = checkDataSet(*run.db, say);
+        say(problems.isEmpty() ? QStringLiteral("  all rules hold") : QStringLiteral("  %1 rule(s) broken").arg(problems.size()));
+        run.out[QStringLiteral("check")] = QJsonArray::fromStringList(problems);
+    }
+    if (!run.db->isSqlite())
+        run.out[QStringLiteral("server")] = run.db->scalar(QStringLiteral("SHOW server_version")).toString();
     if (o.loadOnly)
-        return out;
-    if (!db.isSqlite())
-        out[QStringLiteral("server")] = db.scalar(QStringLiteral("SHOW server_version")).toString();
-    BenchEnv env(db);
-    env.data = o.data;
-    env.reps = o.reps;
-    env.discover();
-    std::vector<Case> cases = shellCases(env);
-    for (auto &c : stockCases(env)) cases.push_back(std::move(c));
-    for (auto &c : workshopCases(env)) cases.push_back(std::move(c));
+        return;
+    run.env = std::make_unique<BenchEnv>(*run.db);
+    run.env->data = o.data;
+    run.env->reps = o.reps;
+    run.env->discover();
+    run.cases = shellCases(*run.env);
+    for (auto &c : stockCases(*run.env)) run.cases.push_back(std::move(c));
+    for (auto &c : workshopCases(*run.env)) run.cases.push_back(std::move(c));
     if (!o.only.isEmpty())
-        cases.erase(std::remove_if(cases.begin(), cases.end(), [&](const Case &c) { return !o.only.contains(c.name); }), cases.end());
-    say(QStringLiteral("%1: timing %2 cases ...").arg(backend).arg(cases.size()));
-    *results = runCases(cases, say);
+        run.cases.erase(std::remove_if(run.cases.begin(), run.cases.end(), [&](const Case &c) { return !o.only.contains(c.name); }),
+                        run.cases.end());
+}
+
+QJsonArray casesJson(const std::vector<Result> &results)
+{
     QJsonArray arr;
-    for (const Result &r : *results) arr.append(toJson(r));
-    out[QStringLiteral("cases")] = arr;
-    return out;
+    for (const Result &r : results) arr.append(toJson(r));
+    return arr;
 }
 
 } // namespace
@@ -154,7 +190,8 @@ int main(int argc, char **argv)
     p.setApplicationDescription(QStringLiteral("Benchmark of the program's services on a generated shop data set"));
     p.addHelpOption();
     p.addOption({QStringLiteral("backend"), QStringLiteral("sqlite, pg or both"), QStringLiteral("backend"), QStringLiteral("sqlite")});
-    p.addOption({QStringLiteral("scale"), QStringLiteral("years of history (1: default run, 10: the full shop)"), QStringLiteral("years"), QStringLiteral("1")});
+    p.addOption({QStringLiteral("scale"), QStringLiteral("years of history (1: default run, 10: the full shop; 1,10: both, timed side by side)"),
+                 QStringLiteral("years"), QStringLiteral("1")});
     p.addOption({QStringLiteral("seed"), QStringLiteral("seed of the data set"), QStringLiteral("n"), QStringLiteral("42")});
     p.addOption({QStringLiteral("data"), QStringLiteral("folder of the SQLite data sets"), QStringLiteral("dir"), QStringLiteral("bench-data")});
     p.addOption({QStringLiteral("pg"), QStringLiteral("PostgreSQL server (libpq keywords)"), QStringLiteral("conninfo")});
@@ -175,7 +212,9 @@ int main(int argc, char **argv)
             say(QStringLiteral("--backend must be sqlite, pg or both"));
             return 2;
         }
-    o.data.years = qMax(1, p.value(QStringLiteral("scale")).toInt());
+    for (const QString &y : p.value(QStringLiteral("scale")).split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (!o.scales.contains(qMax(1, y.toInt()))) o.scales << qMax(1, y.toInt());
+    if (o.scales.isEmpty()) o.scales << 1;
     o.data.seed = p.value(QStringLiteral("seed")).toULongLong();
     o.dataDir = p.value(QStringLiteral("data"));
     QDir().mkpath(o.dataDir);
@@ -190,53 +229,90 @@ int main(int argc, char **argv)
     o.check = p.isSet(QStringLiteral("check"));
     o.loadOnly = p.isSet(QStringLiteral("load-only"));
 
-    QJsonObject earlier;
-    if (!o.compareFile.isEmpty()) {
-        QFile f(o.compareFile);
-        if (f.open(QIODevice::ReadOnly)) earlier = QJsonDocument::fromJson(f.readAll()).object();
-    }
-
     QJsonObject doc{{QStringLiteral("when"), QDateTime::currentDateTime().toString(Qt::ISODate)},
                     {QStringLiteral("machine"), QJsonObject{{QStringLiteral("cpus"), QThread::idealThreadCount()},
                                                             {QStringLiteral("os"), QSysInfo::prettyProductName()},
                                                             {QStringLiteral("qt"), QString::fromLatin1(qVersion())}}},
-                    {QStringLiteral("dataset"), QJsonObject{{QStringLiteral("years"), o.data.years},
-                                                            {QStringLiteral("seed"), double(o.data.seed)},
+                    {QStringLiteral("dataset"), QJsonObject{{QStringLiteral("seed"), double(o.data.seed)},
                                                             {QStringLiteral("last_day"), o.data.lastDay.toString(Qt::ISODate)}}}};
-    QJsonObject backends;
-    std::map<QString, std::vector<Result>> all;
+    std::vector<Run> runs;
     int status = 0;
     for (const QString &b : o.backends) {
-        try {
-            backends[b] = runBackend(b, o, &all[b]);
-        } catch (const std::exception &e) {
-            say(QStringLiteral("%1: %2").arg(b, QString::fromUtf8(e.what())));
-            status = 1;
+        for (int years : o.scales) {
+            Run run;
+            run.backend = b;
+            run.years = years;
+            try {
+                openRun(run, o);
+                runs.push_back(std::move(run));
+            } catch (const std::exception &e) {
+                say(QStringLiteral("%1: %2").arg(run.name(), QString::fromUtf8(e.what())));
+                status = 1;
+            }
         }
     }
-    doc[QStringLiteral("backends")] = backends;
 
-    say(QString());
-    for (const QString &b : o.backends) {
-        if (all[b].empty()) continue;
-        say(formatTable(QStringLiteral("== %1, %2 year(s) of a five-branch shop, seed %3 ==")
-                            .arg(b == QLatin1String("pg") ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite"))
-                            .arg(o.data.years).arg(o.data.seed), all[b]));
+    if (!o.loadOnly && !runs.empty()) {
+        std::vector<std::vector<Case>> sets;
+        QStringList names;
+        for (Run &r : runs) {
+            sets.push_back(std::move(r.cases));
+            names << r.name();
+        }
+        say(QStringLiteral("timing %1 (load average %2) ...").arg(names.join(QStringLiteral(", ")), loadAverage()));
+        const QString before = loadAverage();
+        std::vector<std::vector<Result>> results = runCases(sets, names, say);
+        const QString after = loadAverage();
+        for (size_t i = 0; i < runs.size(); ++i) {
+            runs[i].results = std::move(results[i]);
+            runs[i].out[QStringLiteral("cases")] = casesJson(runs[i].results);
+            runs[i].out[QStringLiteral("load_average_before")] = before;
+            runs[i].out[QStringLiteral("load_average_after")] = after;
+        }
         say(QString());
-        const QJsonObject before = earlier.value(QStringLiteral("backends")).toObject().value(b).toObject();
-        if (!before.isEmpty()) {
-            const int years = earlier.value(QStringLiteral("dataset")).toObject().value(QStringLiteral("years")).toInt();
-            say(formatComparison(QStringLiteral("== %1: this run beside %2 (%3 year(s)) ==").arg(b, o.compareFile).arg(years),
-                                 all[b], before, QStringLiteral("%1y").arg(years)));
+        say(QStringLiteral("seed %1; load average %2 -> %3 (two shared cores: figures move with it)").arg(o.data.seed).arg(before, after));
+        say(QString());
+        for (const Run &r : runs) {
+            say(formatTable(QStringLiteral("== %1 ==").arg(r.title()), r.results));
             say(QString());
         }
+        // Side by side, from this same interleaved run.
+        for (const Run &big : runs)
+            for (const Run &small : runs)
+                if (big.backend == small.backend && big.years > small.years && small.years == o.scales.first()) {
+                    say(formatComparison(QStringLiteral("== %1: %2 years beside %3 (target: within 2x) ==")
+                                             .arg(big.backend).arg(big.years).arg(small.years),
+                                         big.results, QStringLiteral("%1y").arg(big.years), casesJson(small.results),
+                                         QStringLiteral("%1y").arg(small.years)));
+                    say(QString());
+                }
+        for (const Run &pg : runs)
+            for (const Run &lite : runs)
+                if (pg.backend == QLatin1String("pg") && lite.backend == QLatin1String("sqlite") && pg.years == lite.years) {
+                    say(formatComparison(QStringLiteral("== %1 years: PostgreSQL beside SQLite (target: within 3x) ==").arg(pg.years),
+                                         pg.results, QStringLiteral("pg"), casesJson(lite.results), QStringLiteral("sqlite")));
+                    say(QString());
+                }
+        if (!o.compareFile.isEmpty()) {
+            QFile f(o.compareFile);
+            const QJsonArray earlier = f.open(QIODevice::ReadOnly)
+                ? QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("runs")).toArray() : QJsonArray();
+            for (const Run &r : runs)
+                for (const auto &v : earlier) {
+                    const QJsonObject e = v.toObject();
+                    if (e.value(QStringLiteral("backend")).toString() != r.backend) continue;
+                    const int years = e.value(QStringLiteral("years")).toInt();
+                    say(formatComparison(QStringLiteral("== %1: this run beside %2 (%3 year(s), run %4; load differs between runs) ==")
+                                             .arg(r.name(), o.compareFile).arg(years).arg(e.value(QStringLiteral("load_average_before")).toString()),
+                                         r.results, QStringLiteral("%1y").arg(r.years), e.value(QStringLiteral("cases")).toArray(),
+                                         QStringLiteral("%1y").arg(years)));
+                    say(QString());
+                }
+        }
     }
-    if (!all[QStringLiteral("sqlite")].empty() && !all[QStringLiteral("pg")].empty()) {
-        QJsonObject sqliteJson = backends.value(QStringLiteral("sqlite")).toObject();
-        say(formatComparison(QStringLiteral("== PostgreSQL beside SQLite (target: within 3x) =="), all[QStringLiteral("pg")],
-                             sqliteJson, QStringLiteral("sqlite")));
-        say(QString());
-    }
+    QJsonArray runsJson;
+    for (const Run &r : runs) runsJson.append(r.out);
+    doc[QStringLiteral("runs")] = runsJson;
     if (!o.jsonFile.isEmpty()) {
         QFile f(o.jsonFile);
         if (f.open(QIODevice::WriteOnly)) {

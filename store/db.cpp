@@ -160,46 +160,80 @@ QSqlQuery Db::exec(const QString &sql, const QVariantList &params)
     return q;
 }
 
-QSqlQuery &Db::prepared(const QString &sql)
+QSqlQuery *Db::cachedQuery(const QString &sql)
 {
     auto it = m_prepared.find(sql);
-    if (it == m_prepared.end()) {
-        QSqlQuery q(handle());
-        q.setForwardOnly(true);
-        if (!q.prepare(sql))
-            failOn(q, sql);
-        it = m_prepared.insert(sql, q);
+    if (it != m_prepared.end()) {
+        it->second->finish();
+        return it->second.get();
     }
-    it->finish();
-    return *it;
+    // Statement texts are few (column names come from whitelists); a runaway stays uncached.
+    if (m_prepared.size() >= 2000)
+        return nullptr;
+    auto q = std::make_unique<QSqlQuery>(handle());
+    q->setForwardOnly(true);
+    if (!q->prepare(sql))
+        failOn(*q, sql);
+    return m_prepared.emplace(sql, std::move(q)).first->second.get();
+}
+
+QSqlQuery &Db::prepared(const QString &sql)
+{
+    if (QSqlQuery *q = cachedQuery(sql))
+        return *q;
+    throw DbError(QStringLiteral("预备语句过多"), sql);
 }
 
 int Db::execWrite(const QString &sql, const QVariantList &params)
 {
-    QSqlQuery q = exec(sql, params);
-    return q.numRowsAffected();
+    QSqlQuery *q = params.isEmpty() ? nullptr : cachedQuery(sql);
+    if (!q)
+        return exec(sql, params).numRowsAffected();
+    run(*q, params);
+    const int n = q->numRowsAffected();
+    q->finish();
+    return n;
 }
 
 QVariant Db::scalar(const QString &sql, const QVariantList &params)
 {
-    QSqlQuery q = exec(sql, params);
-    if (q.next())
-        return q.value(0);
-    return {};
+    QSqlQuery *q = params.isEmpty() ? nullptr : cachedQuery(sql);
+    if (!q) {
+        QSqlQuery own = exec(sql, params);
+        return own.next() ? own.value(0) : QVariant();
+    }
+    run(*q, params);
+    const QVariant v = q->next() ? q->value(0) : QVariant();
+    q->finish();
+    return v;
 }
 
 std::optional<QSqlRecord> Db::one(const QString &sql, const QVariantList &params)
 {
-    QSqlQuery q = exec(sql, params);
-    if (q.next())
-        return q.record();
-    return std::nullopt;
+    QSqlQuery *q = params.isEmpty() ? nullptr : cachedQuery(sql);
+    if (!q) {
+        QSqlQuery own = exec(sql, params);
+        if (own.next())
+            return own.record();
+        return std::nullopt;
+    }
+    run(*q, params);
+    std::optional<QSqlRecord> r;
+    if (q->next())
+        r = q->record();
+    q->finish();
+    return r;
 }
 
 bool Db::exists(const QString &sql, const QVariantList &params)
 {
-    QSqlQuery q = exec(sql, params);
-    return q.next();
+    QSqlQuery *q = params.isEmpty() ? nullptr : cachedQuery(sql);
+    if (!q)
+        return exec(sql, params).next();
+    run(*q, params);
+    const bool found = q->next();
+    q->finish();
+    return found;
 }
 
 void Db::begin()

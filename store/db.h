@@ -9,7 +9,9 @@
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 #include <stdexcept>
 
 namespace store {
@@ -65,7 +67,7 @@ public:
     bool exists(const QString &sql, const QVariantList &params = {});
 
     // A statement prepared once per connection, for hot loops (bulk loads, bench).
-    // Do not nest two uses of the same text.
+    // Do not nest two uses of the same text. The reference stays valid until close().
     QSqlQuery &prepared(const QString &sql);
     void run(QSqlQuery &query, const QVariantList &params);
 
@@ -97,7 +99,11 @@ private:
     QString m_name;
     int m_depth = 0;
     bool m_failed = false;
-    QHash<QString, QSqlQuery> m_prepared;
+    // Prepared statements by SQL text. execWrite, scalar, one and exists run through
+    // it and finish their statement before returning, so reusing one is safe; on
+    // PostgreSQL this saves the PREPARE and DEALLOCATE round trips of every call.
+    QSqlQuery *cachedQuery(const QString &sql);
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_prepared;
 };
 
 // Commits on commit(), rolls back when destroyed without it (an exception unwinding).

@@ -45,6 +45,33 @@ int QueryModel::fieldIndex(const QString &field) const
     return i;
 }
 
+// The statement without its final ORDER BY, when that clause stands at the top level,
+// holds no bound value and no LIMIT follows: counting and summing need no sorting, and
+// sorting a month of rows twice was most of a query's time.
+static QString withoutTrailingOrderBy(const QString &sql)
+{
+    int depth = 0;
+    bool quoted = false;
+    int orderAt = -1;
+    for (int i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (quoted) continue;
+        if (c == QLatin1Char('(')) ++depth;
+        else if (c == QLatin1Char(')')) --depth;
+        else if (depth == 0 && sql.mid(i, 8).compare(QLatin1String("ORDER BY"), Qt::CaseInsensitive) == 0
+                 && (i == 0 || sql[i - 1].isSpace()))
+            orderAt = i;
+    }
+    if (orderAt < 0)
+        return sql;
+    const QString tail = sql.mid(orderAt);
+    if (tail.contains(QLatin1Char('?')) || tail.contains(QLatin1String("LIMIT"), Qt::CaseInsensitive)
+        || tail.contains(QLatin1Char(')')))
+        return sql;
+    return sql.left(orderAt).trimmed();
+}
+
 QueryModel::Totals QueryModel::totals(const QStringList &sumFields) const
 {
     Totals t;
@@ -63,6 +90,7 @@ QueryModel::Totals QueryModel::totals(const QStringList &sumFields) const
     QString inner = m_sql.trimmed();
     while (inner.endsWith(QLatin1Char(';')))
         inner.chop(1);
+    inner = withoutTrailingOrderBy(inner);
     const QString sql = QStringLiteral("SELECT %1 FROM (%2) t").arg(parts.join(QStringLiteral(", ")), inner);
     QSqlQuery q = m_db.exec(sql, m_params);
     if (!q.next())

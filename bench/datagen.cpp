@@ -138,7 +138,7 @@ void Generator::makeGoods()
             g.category = k.category;
             g.brand = vocab::brands()[h % vocab::brands().size()];
             g.name = g.brand + k.stems[(h >> 8) % k.stems.size()] + QLatin1Char(' ') + g.code;
-            g.spec = k.specifications[(h >> 16) % k.specifications.size()];
+            g.spec = k.specs[(h >> 16) % k.specs.size()];
             g.unit = vocab::units()[(h >> 24) % vocab::units().size()];
             g.barcode = QStringLiteral("69") + padded(qint64(h % 100000000000ull), 11);
             // The code keeps the barcode unique whatever the hash gives.

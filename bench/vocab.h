@@ -19,7 +19,7 @@ const QStringList &inspectionNotes();
 struct GoodsKind {
     QString category;              // 物品类别
     QStringList stems;             // goods names of the category
-    QStringList specifications;
+    QStringList specs;
     double lowPrice, highPrice;    // range of the purchase price
 };
 const QList<GoodsKind> &goodsKinds();

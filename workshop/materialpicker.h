@@ -1,6 +1,6 @@
 #pragma once
 // What the item and material picker reads: goods categories, goods by category, by bar
-// code, by name or specification, and the stock and cost of a goods in the clerk's
+// code, by name or specs, and the stock and cost of a goods in the clerk's
 // warehouse; and how the picker's boxes make one line of a repair order or settlement.
 // Picking writes nothing: lines reach the database when their note is saved.
 
@@ -16,7 +16,7 @@ namespace workshop {
 struct CatalogueGoods {
     QString code;                   // 物品编号
     QString name;                   // 物品名称
-    QString specification;          // 物品规格
+    QString specs;          // 物品规格
     QString category;               // 物品类别
     QString unit;                   // 物品单位
     store::Money purchasePrice;     // 参考进货价
@@ -36,7 +36,7 @@ struct GoodsSearch {
 // The search box (text trimmed; a blank text finds nothing). With the bar code: the
 // goods whose 条形码 is the text; one such goods is picked at once, several are listed.
 // Without a bar-code match (or without the bar-code step, as the search button asks):
-// the goods whose name contains the text, else those whose specification contains it.
+// the goods whose name contains the text, else those whose specs contains it.
 GoodsSearch searchGoods(store::Db &db, const QString &text, bool tryBarcode);
 
 struct PickedGoods {

@@ -54,7 +54,7 @@ private slots:
         QTest::newRow("one bar code picks") << " 690001 " << true << QStringList{"1010001"} << true;
         QTest::newRow("two bar codes list both") << "690002" << true << QStringList{"1010002", "1010003"} << false;
         QTest::newRow("name") << "机油" << true << QStringList{"1010001", "1010002", "1020001"} << false;
-        QTest::newRow("specification when no name") << "5W" << true << QStringList{"1010001", "1010002"} << false;
+        QTest::newRow("specs when no name") << "5W" << true << QStringList{"1010001", "1010002"} << false;
         QTest::newRow("button skips the bar code") << "690001" << false << QStringList{} << false;
         QTest::newRow("percent is a character") << "100%" << true << QStringList{"1010003"} << false;
         QTest::newRow("quote is a character") << "O'Neil" << true << QStringList{} << false;

@@ -199,7 +199,7 @@ void TListInforToProNoteForm::showGoods(const QList<CatalogueGoods> &goods)
 {
     m_goods->clear();
     for (const CatalogueGoods &g : goods)
-        m_goods->appendLine({{kGoodsCode, g.code}, {kGoodsName, g.name}, {kGoodsSpec, g.specification}});
+        m_goods->appendLine({{kGoodsCode, g.code}, {kGoodsName, g.name}, {kGoodsSpec, g.specs}});
 }
 
 void TListInforToProNoteForm::searchLeft()
@@ -241,7 +241,7 @@ void TListInforToProNoteForm::pickRow(int row)
     }
     m_code->setText(picked.goods.code);
     m_name->setText(picked.goods.name);
-    m_spec->setText(picked.goods.specification);
+    m_spec->setText(picked.goods.specs);
     m_category->setText(picked.goods.category);
     m_unit->setText(picked.goods.unit);
     m_price->setText(picked.goods.salePrice.toString2());

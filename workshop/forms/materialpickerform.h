@@ -1,6 +1,6 @@
 #pragma once
 // "项目材料选择录入", the item and material picker of the repair order and settlement
-// entry forms: the clerk finds a goods (by category, bar code, name or specification),
+// entry forms: the clerk finds a goods (by category, bar code, name or specs),
 // sees its stock in the clerk's warehouse, sets price and quantity, adds a labour item
 // with its fee, and "保存" appends the whole as one line to the caller's line grid. The
 // picker stays open for further lines and writes nothing to the database.

@@ -33,7 +33,7 @@ public:
     explicit Opener(QWidget *parent) : FunctionForm(parent, QStringLiteral("测试开单"))
     {
         QList<QWidget *> chain;
-        for (const QString &name : {"codeBox", "deptBox", "deptBox2", "supplierBox", "receiverBox", "inSupplierBox",
+        for (const char *name : {"codeBox", "deptBox", "deptBox2", "supplierBox", "receiverBox", "inSupplierBox",
                                     "outReceiverBox", "warehouseBox", "transferBox1", "transferBox2", "transferBox3",
                                     "transferBox4", "nextBox"}) {
             auto *edit = new QLineEdit(body());

@@ -40,39 +40,51 @@ QString nextSequence(const QString &counterText, int width, QString *error)
 
 namespace {
 
-ReservedNumber compute(Db &db, CounterKind kind, const QString &departmentCode, bool lock)
+struct Reading {
+    ReservedNumber next;
+    QVariant counter;   // the counter as read (NULL when empty in the database)
+};
+
+Reading compute(Db &db, CounterKind kind, const QString &departmentCode)
 {
     const CounterInfo info = counterInfo(kind);
     const QString code = info.headOffice ? QStringLiteral("0000") : departmentCode;
     const QString column = QString::fromUtf8(info.column);
-    const auto row = db.one(QStringLiteral("SELECT %1 FROM 部门信息 WHERE 部门编号 = ?%2")
-                                .arg(column, lock ? db.forUpdate() : QString()),
-                            {code});
+    const auto row = db.one(QStringLiteral("SELECT %1 FROM 部门信息 WHERE 部门编号 = ?").arg(column), {code});
     if (!row)
         throw DbError(QStringLiteral("部门信息中没有编号为\"%1\"的部门,无法生成新的编号!").arg(code));
     QString error;
     const QString seq = nextSequence(row->value(0).toString(), info.width, &error);
     if (seq.isEmpty())
         throw DbError(QStringLiteral("部门%1的%2: %3").arg(code, column, error));
-    return {code + seq, seq, code};
+    return {{code + seq, seq, code}, row->value(0)};
 }
 
 } // namespace
 
 ReservedNumber peekNumber(Db &db, CounterKind kind, const QString &departmentCode)
 {
-    return compute(db, kind, departmentCode, false);
+    return compute(db, kind, departmentCode).next;
 }
 
 ReservedNumber reserveNumber(Db &db, CounterKind kind, const QString &departmentCode)
 {
-    Transaction tx(db);
-    const ReservedNumber r = compute(db, kind, departmentCode, true);
-    db.execWrite(QStringLiteral("UPDATE 部门信息 SET %1 = ? WHERE 部门编号 = ?")
-                     .arg(QString::fromUtf8(counterInfo(kind).column)),
-                 {r.sequence, r.departmentCode});
-    tx.commit();
-    return r;
+    // Compare and set: the counter is advanced only if it still holds what was read. The
+    // conditional UPDATE takes the row's lock, so two workstations never get one number;
+    // the one that finds the counter moved reads it again. Two statements, no round trips
+    // for a transaction of its own.
+    const QString column = QString::fromUtf8(counterInfo(kind).column);
+    for (int attempt = 0; attempt < 10000; ++attempt) {
+        const Reading r = compute(db, kind, departmentCode);
+        const int advanced = r.counter.isNull()
+            ? db.execWrite(QStringLiteral("UPDATE 部门信息 SET %1 = ? WHERE 部门编号 = ? AND %1 IS NULL").arg(column),
+                           {r.next.sequence, r.next.departmentCode})
+            : db.execWrite(QStringLiteral("UPDATE 部门信息 SET %1 = ? WHERE 部门编号 = ? AND %1 = ?").arg(column),
+                           {r.next.sequence, r.next.departmentCode, r.counter.toString()});
+        if (advanced == 1)
+            return r.next;
+    }
+    throw DbError(QStringLiteral("部门%1的%2一直在被其他工作站改动,请稍后再试").arg(departmentCode, column));
 }
 
 QString departmentCodeByName(Db &db, const QString &name)

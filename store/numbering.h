@@ -27,8 +27,9 @@ struct ReservedNumber {
 // counter cannot give a number.
 ReservedNumber peekNumber(Db &db, CounterKind kind, const QString &departmentCode);
 
-// Reserves the next number: reads the counter under a row lock, advances it and
-// returns the number, in its own transaction (or the caller's, if one is open).
+// Reserves the next number: reads the counter and advances it only if no other
+// workstation moved it meanwhile (compare and set, retried), inside the caller's
+// transaction when one is open.
 // Throws DbError, beginning nothing, when the department is missing, the counter
 // holds non-digits, or the sequence would outgrow its width.
 ReservedNumber reserveNumber(Db &db, CounterKind kind, const QString &departmentCode);

@@ -215,6 +215,8 @@ bool TMainForm::isAvailable(const Command &c)
 bool TMainForm::runCommand(const QString &caption, bool fromButton)
 {
     const Command *c = findCommand(caption);
+    if (!c)
+        c = commandForFunction(caption);   // launchers and tests may name the function instead
     if (!c || !isAvailable(*c))
         return false;
     // The gate reads the operator code from status panel 1, trimmed.
@@ -239,7 +241,7 @@ bool TMainForm::runCommand(const QString &caption, bool fromButton)
         }
     }
     switch (c->action) {
-    case CommandAction::Backup: backupOnDemand(fromButton); return true;
+    case CommandAction::Backup: backupOnDemand(); return true;
     case CommandAction::UserGuide: openGuide(); return true;
     case CommandAction::Calculator: startCalculator(); return true;
     case CommandAction::About:
@@ -263,7 +265,7 @@ bool TMainForm::runCommand(const QString &caption, bool fromButton)
     return true;
 }
 
-void TMainForm::backupOnDemand(bool)
+void TMainForm::backupOnDemand()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {

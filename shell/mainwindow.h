@@ -28,7 +28,7 @@ public:
     void showOperator();
     QString statusPanelText(int panel) const;
 
-    // Runs a command by caption as a menu item (fromButton: as a panel button, which
+    // Runs a command by caption (or by the function name it is granted under) as a menu item (fromButton: as a panel button, which
     // for "数据备份" has its own denial text). False when refused or not available.
     bool runCommand(const QString &caption, bool fromButton = false);
     // Whether the command can be run in this build (its form is registered).
@@ -51,7 +51,7 @@ private:
     QWidget *buildSections();
     void buildStatusBar();
     void tick();
-    void backupOnDemand(bool fromButton);
+    void backupOnDemand();
     void openGuide();
     void startCalculator();
 

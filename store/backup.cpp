@@ -76,11 +76,6 @@ ToolRun runPgTool(const Db &db, const QString &tool, const QStringList &args)
     return {p.exitCode(), out};
 }
 
-QString tempBeside(const QString &file, const QString &suffix)
-{
-    return file + suffix;
-}
-
 // Replaces every table's rows on the server by those of a SQLite database of this
 // schema, in one transaction; identity counters continue after the copied rows.
 void copySqliteIntoServer(const QString &file, Db &target)
@@ -123,7 +118,7 @@ void copySqliteIntoServer(const QString &file, Db &target)
 
 void backupToFile(Db &db, const QString &file)
 {
-    const QString tmp = tempBeside(file, QStringLiteral(".writing"));
+    const QString tmp = file + QStringLiteral(".writing");
     QFile::remove(tmp);
     if (db.isSqlite()) {
         db.exec(QStringLiteral("VACUUM INTO ?"), {QFileInfo(tmp).absoluteFilePath()});

@@ -133,7 +133,9 @@ private slots:
         QVERIFY(h.window->runCommand(QStringLiteral("收费日结")));
         QVERIFY(!h.window->runCommand(QStringLiteral("收费日报表")));   // same form, granted separately
         QVERIFY(h.window->runCommand(QStringLiteral("托修单修改")));     // opened under its own heading
-        QCOMPARE(h.opened, QStringList({"TInitServiceItemForm", "TInitFactoryInfoForm", "TFeeDayReportForm", "托修单修改"}));
+        QVERIFY(h.window->runCommand(QStringLiteral("服务项目设置")));   // by function name, as a launcher would
+        QCOMPARE(h.opened, QStringList({"TInitServiceItemForm", "TInitFactoryInfoForm", "TFeeDayReportForm", "托修单修改",
+                                        "TInitServiceItemForm"}));
     }
 
     void systemInitialisationIsForTheSuperUserOnly()
